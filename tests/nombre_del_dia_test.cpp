@@ -1,0 +1,62 @@
+#include "calc/nombre_del_dia.hpp"
+
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <string>
+
+#include "calc/calendario.hpp"
+#include "support/chrono_weekday.hpp"
+
+namespace {
+
+struct Dated {
+    int dia;
+    int mes;
+    int anio;
+    std::u16string nombre;
+};
+
+std::u16string nombreDe(int dia, int mes, int anio)
+{
+    return std::u16string(calc::NombreDelDia(static_cast<std::uint8_t>(dia), static_cast<std::uint8_t>(mes),
+                                             static_cast<std::int16_t>(anio)));
+}
+
+class NombreDelDia : public testing::TestWithParam<Dated> {};
+TEST_P(NombreDelDia, Edges)
+{
+    const auto& [dia, mes, anio, nombre] = GetParam();
+    EXPECT_EQ(nombreDe(dia, mes, anio), nombre);
+}
+INSTANTIATE_TEST_SUITE_P(Table, NombreDelDia,
+                         testing::Values(Dated{1, 1, 1000, u"Mi\u00E9rcoles"}, Dated{7, 5, 2003, u"Mi\u00E9rcoles"},
+                                         Dated{1, 1, 2000, u"S\u00E1bado"}, Dated{29, 2, 2000, u"Martes"},
+                                         Dated{31, 12, 1999, u"Viernes"},
+                                         // No switch to the Julian calendar in 1582.
+                                         Dated{15, 10, 1582, u"Viernes"}, Dated{4, 10, 1582, u"Lunes"},
+                                         Dated{1, 1, 10000, u"S\u00E1bado"}, Dated{31, 12, 32767, u"Domingo"},
+                                         // Across the change of month, where January and February count as
+                                         // months of the year before.
+                                         Dated{31, 1, 2000, u"Lunes"}, Dated{1, 2, 2000, u"Martes"},
+                                         Dated{1, 3, 2000, u"Mi\u00E9rcoles"}, Dated{28, 2, 1000, u"Viernes"},
+                                         Dated{1, 3, 1000, u"S\u00E1bado"}));
+
+// Every date the request accepts: 11,603,023 of them.
+TEST(WholeDomain, NombreDelDiaAgreesWithChronoForEveryAcceptedDate)
+{
+    long dates = 0;
+    for (int anio = 1000; anio <= 32767; ++anio) {
+        for (int mes = 1; mes <= 12; ++mes) {
+            const int dias = calc::DiasDelMes(static_cast<std::uint8_t>(mes), static_cast<std::int16_t>(anio));
+            for (int dia = 1; dia <= dias; ++dia, ++dates) {
+                const auto got = calc::NombreDelDia(static_cast<std::uint8_t>(dia), static_cast<std::uint8_t>(mes),
+                                                    static_cast<std::int16_t>(anio));
+                ASSERT_EQ(got, testing_support::chronoWeekdayName(dia, mes, anio)) << dia << "/" << mes << "/" << anio;
+            }
+        }
+    }
+    EXPECT_EQ(dates, 11'603'023);
+}
+
+}  // namespace
