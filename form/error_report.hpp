@@ -1,0 +1,11 @@
+#pragma once
+
+class QWidget;
+
+namespace runtime {
+class RuntimeError;
+}
+
+// Tells the user, in a modal message box, which run-time error stopped the
+// request: its number and its description.
+void reportRuntimeError(QWidget* parent, const runtime::RuntimeError& error);

@@ -1,0 +1,6 @@
+#include "form/program.hpp"
+
+int main(int argc, char* argv[])
+{
+    return runProgram(argc, argv);
+}

@@ -1,0 +1,99 @@
+#!/usr/bin/env python3
+"""Draws the application icon, a traffic light with its green lamp lit, as
+16-colour PNG images of 16x16 and 32x32 pixels and a Windows .ico holding
+both. Standard library only; run it again after changing the drawing:
+
+    python3 scripts/make_icons.py form/icons
+"""
+import struct
+import sys
+import zlib
+from pathlib import Path
+
+# Sixteen colours; index 0 is transparent.
+PALETTE = [
+    (0, 0, 0), (0, 0, 0), (128, 0, 0), (0, 128, 0), (128, 128, 0), (0, 0, 128), (128, 0, 128), (0, 128, 128),
+    (192, 192, 192), (128, 128, 128), (255, 0, 0), (0, 255, 0), (255, 255, 0), (64, 64, 64), (0, 255, 255),
+    (255, 255, 255),
+]
+TRANSPARENT, BLACK, DARK_RED, DARK_YELLOW, DARK_GREY = 0, 1, 2, 4, 13
+GREEN, WHITE = 11, 15
+
+# The drawing on a 32-unit square: a housing and three lamps, top to bottom.
+HOUSING = (8.5, 0.5, 23.5, 31.5, 3.0)  # left, top, right, bottom, corner radius
+LAMPS = [((16, 6.5), DARK_RED), ((16, 16), DARK_YELLOW), ((16, 25.5), GREEN)]
+LAMP_RADIUS = 4.2
+RIM = 1.0
+
+
+def in_rounded_rect(x, y, left, top, right, bottom, radius):
+    if not (left <= x <= right and top <= y <= bottom):
+        return False
+    cx = min(max(x, left + radius), right - radius)
+    cy = min(max(y, top + radius), bottom - radius)
+    return (x - cx) ** 2 + (y - cy) ** 2 <= radius ** 2
+
+
+def colour_at(x, y):
+    left, top, right, bottom, radius = HOUSING
+    if not in_rounded_rect(x, y, left, top, right, bottom, radius):
+        return TRANSPARENT
+    for (cx, cy), lamp in LAMPS:
+        distance = ((x - cx) ** 2 + (y - cy) ** 2) ** 0.5
+        if distance <= LAMP_RADIUS:
+            # A glint on the lit lamp.
+            if lamp == GREEN and (x - cx + 1.5) ** 2 + (y - cy + 1.5) ** 2 <= 1.2:
+                return WHITE
+            return lamp
+        if distance <= LAMP_RADIUS + RIM:
+            return BLACK
+    if not in_rounded_rect(x, y, left + RIM, top + RIM, right - RIM, bottom - RIM, radius - RIM):
+        return BLACK
+    return DARK_GREY
+
+
+def draw(size):
+    scale = 32 / size
+    return [[colour_at((col + 0.5) * scale, (row + 0.5) * scale) for col in range(size)] for row in range(size)]
+
+
+def png(pixels):
+    size = len(pixels)
+
+    def chunk(kind, data):
+        return struct.pack(">I", len(data)) + kind + data + struct.pack(">I", zlib.crc32(kind + data))
+
+    rows = b"".join(b"\0" + bytes((row[i] << 4) | row[i + 1] for i in range(0, size, 2)) for row in pixels)
+    return (b"\x89PNG\r\n\x1a\n"
+            + chunk(b"IHDR", struct.pack(">IIBBBBB", size, size, 4, 3, 0, 0, 0))
+            + chunk(b"PLTE", b"".join(bytes(c) for c in PALETTE))
+            + chunk(b"tRNS", b"\0")
+            + chunk(b"IDAT", zlib.compress(rows, 9))
+            + chunk(b"IEND", b""))
+
+
+def ico(images):
+    """An icon group whose entries are PNG images, as Windows reads them."""
+    header = struct.pack("<HHH", 0, 1, len(images))
+    offset = len(header) + 16 * len(images)
+    entries, data = b"", b""
+    for size, image in images:
+        entries += struct.pack("<BBBBHHII", size, size, 16, 0, 1, 4, len(image), offset + len(data))
+        data += image
+    return header + entries + data
+
+
+def main():
+    out = Path(sys.argv[1] if len(sys.argv) > 1 else "form/icons")
+    images = []
+    for size in (32, 16):
+        image = png(draw(size))
+        folder = out / f"{size}x{size}"
+        folder.mkdir(parents=True, exist_ok=True)
+        (folder / "calculador-fechas.png").write_bytes(image)
+        images.append((size, image))
+    (out / "calculador-fechas.ico").write_bytes(ico(images))
+
+
+if __name__ == "__main__":
+    main()

@@ -1,0 +1,296 @@
+#include "form/form1.hpp"
+
+#include <QAccessible>
+#include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QStyle>
+#include <QTest>
+#include <QTimer>
+
+#include "form/twips.hpp"
+
+namespace {
+
+// Runs the message loop until something ends it, or gives 1 after a while
+// so that a key that fails to end the program fails the test instead of
+// hanging it.
+int runUntilEnded(const std::function<void()>& action)
+{
+    QTimer::singleShot(0, action);
+    QTimer::singleShot(5000, [] { QApplication::exit(1); });
+    return QApplication::exec();
+}
+
+}  // namespace
+
+class Form1Test : public QObject {
+    Q_OBJECT
+
+private:
+    std::unique_ptr<Form1> form;
+
+    template <typename T>
+    T* control(const char* name) const
+    {
+        auto* found = form->findChild<T*>(QLatin1String(name));
+        if (found == nullptr) {
+            qFatal("no control %s", name);
+        }
+        return found;
+    }
+    QLineEdit* box(const char* name) const { return control<QLineEdit>(name); }
+    QString salida() const { return control<QLabel>("lblsalida")->text(); }
+
+    void typeDate(const QString& dia, const QString& mes, const QString& anio) const
+    {
+        QTest::keyClicks(box("txtDia"), dia);
+        QTest::keyClicks(box("txtmes"), mes);
+        QTest::keyClicks(box("txtanio"), anio);
+    }
+
+    // What the last error report showed, and as what a screen reader took it.
+    QString reportShown;
+    QAccessible::Role reportRole = QAccessible::NoRole;
+
+    // Watches for the error report, reads it and dismisses it as a user would.
+    void dismissNextReport()
+    {
+        reportShown.clear();
+        reportRole = QAccessible::NoRole;
+        QTimer::singleShot(0, this, [this] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            if (box != nullptr) {
+                reportShown = box->windowTitle() + QLatin1Char('|') + box->text();
+                reportRole = QAccessible::queryAccessibleInterface(box)->role();
+                box->accept();
+            }
+        });
+    }
+
+private slots:
+    void init()
+    {
+        form = std::make_unique<Form1>();
+        form->show();
+        QVERIFY(QTest::qWaitForWindowActive(form.get()));
+    }
+    void cleanup() { form.reset(); }
+
+    void windowTitleAndFixedSize()
+    {
+        QCOMPARE(form->windowTitle(), QStringLiteral("Calculador de fechas"));
+        const QSize expected(twipsToPixels(4680, form->logicalDpiX()), twipsToPixels(3195, form->logicalDpiY()));
+        QCOMPARE(form->size(), expected);
+        QCOMPARE(form->minimumSize(), expected);
+        QCOMPARE(form->maximumSize(), expected);
+    }
+
+    void twipsAtNinetySixDpi()
+    {
+        QCOMPARE(twipsToPixels(4680, 96), 312);
+        QCOMPARE(twipsToPixels(3195, 96), 213);
+        QCOMPARE(twipsToPixels(4680, 144), 468);
+    }
+
+    void controlsAsLaidOut_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QRect>("twips");
+        QTest::addColumn<QString>("fontFamily");
+        const QString form = QStringLiteral("Tahoma");
+        const QString sans = QStringLiteral("MS Sans Serif");
+        QTest::newRow("txtDia") << QString() << QRect(480, 720, 735, 285) << form;
+        QTest::newRow("txtmes") << QString() << QRect(1440, 720, 735, 285) << sans;
+        QTest::newRow("cmdsalir") << QStringLiteral("&Salir") << QRect(3600, 240, 855, 735) << sans;
+        QTest::newRow("CmdCalcular") << QStringLiteral("&Calcular") << QRect(1080, 1080, 1575, 495) << sans;
+        QTest::newRow("txtanio") << QString() << QRect(2400, 720, 735, 285) << sans;
+        QTest::newRow("Label3") << QStringLiteral("Ingrese el d\u00ECa") << QRect(480, 120, 735, 375) << form;
+        QTest::newRow("Label2") << QStringLiteral("Ingrese el a\u00F1o") << QRect(2400, 120, 735, 495) << form;
+        QTest::newRow("Label1") << QStringLiteral("Ingrese el mes") << QRect(1440, 120, 735, 495) << form;
+        QTest::newRow("lblsalida") << QString() << QRect(1080, 1680, 1575, 255) << sans;
+    }
+    void controlsAsLaidOut()
+    {
+        QFETCH(QString, text);
+        QFETCH(QRect, twips);
+        QFETCH(QString, fontFamily);
+        auto* widget = control<QWidget>(QTest::currentDataTag());
+        const TwipRect place{twips.x(), twips.y(), twips.width(), twips.height()};
+        QCOMPARE(widget->geometry(), place.toPixels(form->logicalDpiX(), form->logicalDpiY()));
+        QCOMPARE(widget->property("text").toString(), text);
+        QCOMPARE(widget->font().family(), fontFamily);
+        QCOMPARE(widget->font().pointSizeF(), 8.25);
+        QCOMPARE(widget->font().weight(), QFont::Normal);
+    }
+
+    void tabOrderFromTheDayBox()
+    {
+        QCOMPARE(QApplication::focusWidget(), box("txtDia"));
+        const char* order[] = {"txtmes", "txtanio", "CmdCalcular", "cmdsalir", "txtDia"};
+        for (const char* next : order) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            QCOMPARE(QApplication::focusWidget()->objectName(), QLatin1String(next));
+        }
+    }
+
+    void boxLengths_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("kept");
+        QTest::newRow("txtDia") << QStringLiteral("123456789") << QStringLiteral("123456789");
+        QTest::newRow("txtmes") << QStringLiteral("123") << QStringLiteral("12");
+        QTest::newRow("txtanio") << QStringLiteral("200345") << QStringLiteral("2003");
+    }
+    void boxLengths()
+    {
+        QFETCH(QString, typed);
+        QFETCH(QString, kept);
+        QTest::keyClicks(box(QTest::currentDataTag()), typed);
+        QCOMPARE(box(QTest::currentDataTag())->text(), kept);
+    }
+
+    void typingAloneChangesNothing()
+    {
+        typeDate(QStringLiteral("7"), QStringLiteral("5"), QStringLiteral("2003"));
+        QCOMPARE(salida(), QString());
+    }
+
+    void requests_data()
+    {
+        QTest::addColumn<QString>("dia");
+        QTest::addColumn<QString>("mes");
+        QTest::addColumn<QString>("anio");
+        QTest::addColumn<QString>("result");
+        QTest::newRow("typical") << "7"
+                                 << "5"
+                                 << "2003" << QStringLiteral("Mi\u00E9rcoles");
+        QTest::newRow("leap day") << "29"
+                                  << "2"
+                                  << "2000" << QStringLiteral("Martes");
+        QTest::newRow("bad year") << "1"
+                                  << "1"
+                                  << "999" << QStringLiteral("Mal a\u00F1o");
+        QTest::newRow("bad month") << "1"
+                                   << "13"
+                                   << "2003" << QStringLiteral("Mal mes");
+        QTest::newRow("bad day") << "29"
+                                 << "2"
+                                 << "1900" << QStringLiteral("Mal d\u00ECa");
+        QTest::newRow("empty") << ""
+                               << ""
+                               << "" << QStringLiteral("Mal a\u00F1o");
+    }
+    void requests()
+    {
+        QFETCH(QString, dia);
+        QFETCH(QString, mes);
+        QFETCH(QString, anio);
+        QFETCH(QString, result);
+        typeDate(dia, mes, anio);
+        QTest::keyClick(box("txtanio"), Qt::Key_Return);
+        QCOMPARE(salida(), result);
+    }
+
+    void accessKeysAndButtons()
+    {
+        QVERIFY(form->style()->styleHint(QStyle::SH_UnderlineShortcut, nullptr, form.get()));
+        typeDate(QStringLiteral("7"), QStringLiteral("5"), QStringLiteral("2003"));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_C, Qt::AltModifier);
+        QTRY_COMPARE(salida(), QStringLiteral("Mi\u00E9rcoles"));  // an access key animates the click first
+
+        box("txtDia")->setText(QStringLiteral("29"));
+        QTest::mouseClick(control<QPushButton>("CmdCalcular"), Qt::LeftButton);
+        QCOMPARE(salida(), QStringLiteral("Jueves"));
+
+        box("txtDia")->setText(QStringLiteral("32"));
+        QTest::keyClick(box("txtDia"), Qt::Key_Enter);
+        QCOMPARE(salida(), QStringLiteral("Mal d\u00ECa"));
+    }
+
+    void endingKeys_data()
+    {
+        QTest::addColumn<int>("key");
+        QTest::addColumn<int>("modifiers");
+        QTest::newRow("Esc") << int(Qt::Key_Escape) << int(Qt::NoModifier);
+        QTest::newRow("Alt+S") << int(Qt::Key_S) << int(Qt::AltModifier);
+    }
+    void endingKeys()
+    {
+        QFETCH(int, key);
+        QFETCH(int, modifiers);
+        const int status = runUntilEnded([this, key, modifiers] {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key(key), Qt::KeyboardModifiers(modifiers));
+        });
+        QCOMPARE(status, 0);
+    }
+
+    void salirAndClosingEndTheProgram()
+    {
+        QCOMPARE(runUntilEnded([this] { control<QPushButton>("cmdsalir")->click(); }), 0);
+        QCOMPARE(runUntilEnded([this] { form->close(); }), 0);
+    }
+
+    void overflowIsReportedAndTheWindowKeepsItsTexts_data()
+    {
+        QTest::addColumn<QString>("dia");
+        QTest::addColumn<QString>("mes");
+        QTest::addColumn<QString>("anio");
+        QTest::newRow("month -1") << "1"
+                                  << "-1"
+                                  << "2003";
+        QTest::newRow("day 300, year of letters") << "300"
+                                                  << "5"
+                                                  << "abc";
+        QTest::newRow("year 1e9") << "1"
+                                  << "1"
+                                  << "1e9";
+    }
+    void overflowIsReportedAndTheWindowKeepsItsTexts()
+    {
+        QFETCH(QString, dia);
+        QFETCH(QString, mes);
+        QFETCH(QString, anio);
+        typeDate(QStringLiteral("7"), QStringLiteral("5"), QStringLiteral("2003"));
+        QTest::keyClick(box("txtanio"), Qt::Key_Return);
+        box("txtDia")->setText(dia);
+        box("txtmes")->setText(mes);
+        box("txtanio")->setText(anio);
+
+        dismissNextReport();
+        QTest::keyClick(box("txtanio"), Qt::Key_Return);
+
+        QCOMPARE(reportShown, QStringLiteral("Calculador de fechas|Error de ejecuci\u00F3n 6:\n\nDesbordamiento"));
+        QCOMPARE(reportRole, QAccessible::AlertMessage);
+        QVERIFY(form->isVisible());
+        QCOMPARE(salida(), QStringLiteral("Mi\u00E9rcoles"));
+        QCOMPARE(box("txtDia")->text(), dia);
+        QCOMPARE(box("txtmes")->text(), mes);
+        QCOMPARE(box("txtanio")->text(), anio);
+
+        // And the window still answers the next request.
+        box("txtmes")->setText(QStringLiteral("13"));
+        box("txtanio")->setText(QStringLiteral("2003"));
+        box("txtDia")->setText(QStringLiteral("1"));
+        QTest::keyClick(box("txtanio"), Qt::Key_Return);
+        QCOMPARE(salida(), QStringLiteral("Mal mes"));
+    }
+
+    void screenReaderNames()
+    {
+        const auto name = [](QObject* object) {
+            return QAccessible::queryAccessibleInterface(object)->text(QAccessible::Name);
+        };
+        QCOMPARE(name(box("txtDia")), QStringLiteral("Ingrese el d\u00ECa"));
+        QCOMPARE(name(box("txtmes")), QStringLiteral("Ingrese el mes"));
+        QCOMPARE(name(box("txtanio")), QStringLiteral("Ingrese el a\u00F1o"));
+        typeDate(QStringLiteral("7"), QStringLiteral("5"), QStringLiteral("2003"));
+        QTest::keyClick(box("txtanio"), Qt::Key_Return);
+        QCOMPARE(name(control<QLabel>("lblsalida")), QStringLiteral("Mi\u00E9rcoles"));
+    }
+};
+
+QTEST_MAIN(Form1Test)
+#include "form1_test.moc"
