@@ -1,0 +1,16 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds the program and starts it.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+scripts/install-deps.sh run
+cmake -S . -B build -DCMAKE_BUILD_TYPE=Release -DCALCULADOR_TESTS=OFF >/dev/null
+cmake --build build --target calculador-fechas -j"$(nproc)"
+
+program=build/form/calculador-fechas
+if [[ -z "${DISPLAY:-}" && -z "${WAYLAND_DISPLAY:-}" ]]; then
+  echo "No display here: starting the window on a virtual X server (xvfb-run); Ctrl+C ends it." >&2
+  scripts/install-deps.sh run xvfb
+  exec xvfb-run -a "$program"
+fi
+exec "$program"

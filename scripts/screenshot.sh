@@ -1,0 +1,17 @@
+#!/usr/bin/env bash
+# Photographs the window after the typical request, 7 / 5 / 2003, for the
+# README: docs/calculador-fechas.png. Needs a build in build/.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+out=${1:-docs/calculador-fechas.png}
+
+xvfb-run -a -s "-screen 0 640x480x24" bash -c '
+  build/form/calculador-fechas & program=$!
+  window=$(xdotool search --sync --onlyvisible --name "^Calculador de fechas$" | head -n1)
+  xdotool windowfocus --sync "$window"
+  xdotool type 7; xdotool key Tab; xdotool type 5; xdotool key Tab; xdotool type 2003; xdotool key Return
+  sleep 0.5
+  import -window "$window" "$1"
+  kill "$program"
+' _ "$out"
+echo "Wrote $out"

@@ -1,0 +1,164 @@
+#!/usr/bin/python3
+"""End-to-end test of the real executable, as a user and a screen reader meet it.
+
+Starts its own X server, D-Bus session and accessibility bus; types a date
+with real key strokes; reads what the window shows through AT-SPI; checks
+that an overflow is reported as an alert and the window stays; ends the
+program with Esc and expects exit status 0.
+
+    window_e2e.py path/to/calculador-fechas
+"""
+import os
+import signal
+import subprocess
+import sys
+import time
+
+import gi
+
+gi.require_version("Atspi", "2.0")
+from gi.repository import Atspi  # noqa: E402
+
+TITLE = "Calculador de fechas"
+WAIT = 15  # seconds, for anything to appear
+
+
+def fail(message):
+    print(f"FAIL: {message}")
+    sys.exit(1)
+
+
+def start_xvfb():
+    read_end, write_end = os.pipe()
+    server = subprocess.Popen(["Xvfb", "-displayfd", str(write_end), "-screen", "0", "1024x768x24", "-nolisten", "tcp"],
+                              pass_fds=[write_end], stderr=subprocess.DEVNULL)
+    os.close(write_end)
+    with os.fdopen(read_end) as pipe:
+        display = pipe.readline().strip()
+    if not display:
+        fail("Xvfb did not start")
+    return server, f":{display}"
+
+
+def start_session_bus():
+    bus = subprocess.Popen(["dbus-daemon", "--session", "--nofork", "--print-address=1"], stdout=subprocess.PIPE,
+                           text=True)
+    address = bus.stdout.readline().strip()
+    if not address:
+        fail("no D-Bus session bus")
+    return bus, address
+
+
+def wait_for(what, probe):
+    deadline = time.monotonic() + WAIT
+    while time.monotonic() < deadline:
+        found = probe()
+        if found:
+            return found
+        time.sleep(0.1)
+    fail(f"timed out waiting for {what}")
+
+
+def xdotool(*args):
+    return subprocess.run(["xdotool", *args], check=True, capture_output=True, text=True).stdout.strip()
+
+
+def accessible_tree(root):
+    """Every accessible object under root, depth first."""
+    stack = [root]
+    while stack:
+        node = stack.pop()
+        yield node
+        stack.extend(node.get_child_at_index(i) for i in range(node.get_child_count()))
+
+
+def application(pid):
+    desktop = Atspi.get_desktop(0)
+    for i in range(desktop.get_child_count()):
+        app = desktop.get_child_at_index(i)
+        if app is not None and app.get_process_id() == pid:
+            return app
+    return None
+
+
+def shown(app, role):
+    return [node.get_name() for node in accessible_tree(app) if node.get_role() == role]
+
+
+def main():
+    program = os.path.abspath(sys.argv[1])
+    children = []
+    try:
+        xvfb, display = start_xvfb()
+        children.append(xvfb)
+        bus, address = start_session_bus()
+        children.append(bus)
+        os.environ.update(DISPLAY=display, DBUS_SESSION_BUS_ADDRESS=address, NO_AT_BRIDGE="0")
+        children.append(subprocess.Popen(["/usr/libexec/at-spi-bus-launcher", "--launch-immediately"],
+                                         stderr=subprocess.DEVNULL))
+        time.sleep(0.5)
+
+        env = dict(os.environ, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", QT_QPA_PLATFORM="xcb")
+        window_program = subprocess.Popen([program], env=env, stderr=subprocess.PIPE, text=True)
+        children.append(window_program)
+        window = wait_for("the window", lambda: subprocess.run(
+            ["xdotool", "search", "--onlyvisible", "--name", f"^{TITLE}$"], capture_output=True,
+            text=True).stdout.split())[0]
+        xdotool("windowfocus", "--sync", window)
+
+        app = wait_for("the program on the accessibility bus", lambda: application(window_program.pid))
+        boxes = wait_for("the three named boxes", lambda: [
+            n for n in shown(app, Atspi.Role.TEXT) if n] or None)
+        for caption in ("Ingrese el d\u00eca", "Ingrese el mes", "Ingrese el a\u00f1o"):
+            if caption not in boxes:
+                fail(f"no box read as {caption!r}; boxes read as {boxes!r}")
+
+        # The typical request, typed as a user would, from the day box on.
+        xdotool("type", "--delay", "20", "7")
+        xdotool("key", "Tab")
+        xdotool("type", "--delay", "20", "5")
+        xdotool("key", "Tab")
+        xdotool("type", "--delay", "20", "2003")
+        xdotool("key", "Return")
+        wait_for("Mi\u00e9rcoles in the result line",
+                 lambda: "Mi\u00e9rcoles" in shown(app, Atspi.Role.LABEL))
+
+        # An overflow, a month of -1, is reported as an alert, and the
+        # window goes on with what was typed.
+        xdotool("key", "shift+Tab", "BackSpace", "BackSpace")
+        xdotool("type", "--delay", "20", "--", "-1")
+        xdotool("key", "Return")
+        alert = wait_for("the error report", lambda: [
+            node for node in accessible_tree(app) if node.get_role() == Atspi.Role.ALERT])[0]
+        report = " ".join(shown(alert, Atspi.Role.LABEL))
+        if "Desbordamiento" not in report:
+            fail(f"the report reads {report!r}")
+        xdotool("key", "Return")
+        wait_for("the report to close", lambda: not [
+            node for node in accessible_tree(app) if node.get_role() == Atspi.Role.ALERT])
+        if window_program.poll() is not None:
+            fail("the program ended after the report")
+        if "Mi\u00e9rcoles" not in shown(app, Atspi.Role.LABEL):
+            fail("the result line changed after the report")
+
+        xdotool("windowfocus", "--sync", window)
+        xdotool("key", "Escape")
+        try:
+            status = window_program.wait(timeout=WAIT)
+        except subprocess.TimeoutExpired:
+            fail("Esc did not end the program")
+        if status != 0:
+            fail(f"the program ended with status {status}: {window_program.stderr.read()}")
+        print("1 passed, 0 failed")
+    finally:
+        for child in reversed(children):
+            if child.poll() is None:
+                child.send_signal(signal.SIGTERM)
+                try:
+                    child.wait(timeout=5)
+                except subprocess.TimeoutExpired:
+                    child.kill()
+
+
+if __name__ == "__main__":
+    main()
