@@ -12,6 +12,9 @@ cmake -S . -B build -DCMAKE_BUILD_TYPE=Release >/dev/null
 cmake --build build -j"$jobs"
 ctest --test-dir build --output-on-failure -j"$jobs"
 
+echo "== Static checks"
+scripts/lint.sh build
+
 echo "== AddressSanitizer and UndefinedBehaviorSanitizer build"
 cmake -S . -B build-sanitize -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCALCULADOR_SANITIZE=ON >/dev/null
 cmake --build build-sanitize -j"$jobs"

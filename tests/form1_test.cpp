@@ -221,7 +221,7 @@ private slots:
     {
         QFETCH(int, key);
         QFETCH(int, modifiers);
-        const int status = runUntilEnded([this, key, modifiers] {
+        const int status = runUntilEnded([key, modifiers] {
             QTest::keyClick(QApplication::focusWidget(), Qt::Key(key), Qt::KeyboardModifiers(modifiers));
         });
         QCOMPARE(status, 0);
