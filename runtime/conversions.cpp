@@ -39,9 +39,4 @@ std::uint8_t roundToByte(double value)
     return fitOrRaise<std::uint8_t>(roundHalfToEven(value));
 }
 
-std::int32_t truncToInt32(double value)
-{
-    return fitOrRaise<std::int32_t>(std::trunc(value));
-}
-
 }  // namespace runtime

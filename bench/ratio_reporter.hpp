@@ -1,0 +1,43 @@
+#pragma once
+
+#include <benchmark/benchmark.h>
+
+#include <cstdio>
+#include <map>
+#include <string>
+#include <utility>
+#include <vector>
+
+// The console report, and after it the ratio of two benchmarks' times per
+// iteration, so that one run compares them side by side on the same machine.
+class RatioReporter : public benchmark::ConsoleReporter {
+public:
+    RatioReporter(std::string ours, std::string reference) : ours_(std::move(ours)), reference_(std::move(reference))
+    {
+    }
+
+    void ReportRuns(const std::vector<Run>& runs) override
+    {
+        for (const Run& run : runs) {
+            if (run.run_type == Run::RT_Iteration && !run.error_occurred) {
+                times_[run.benchmark_name()] = run.GetAdjustedRealTime();
+            }
+        }
+        ConsoleReporter::ReportRuns(runs);
+    }
+
+    void Finalize() override
+    {
+        ConsoleReporter::Finalize();
+        const auto ours = times_.find(ours_);
+        const auto reference = times_.find(reference_);
+        if (ours != times_.end() && reference != times_.end() && reference->second > 0) {
+            std::printf("ratio %s / %s: %.2f\n", ours_.c_str(), reference_.c_str(), ours->second / reference->second);
+        }
+    }
+
+private:
+    std::string ours_;
+    std::string reference_;
+    std::map<std::string, double> times_;
+};
