@@ -10,17 +10,17 @@
 
 // The console report, and after it the ratio of two benchmarks' times per
 // iteration, so that one run compares them side by side on the same machine.
+// With repetitions, the medians are compared.
 class RatioReporter : public benchmark::ConsoleReporter {
 public:
-    RatioReporter(std::string ours, std::string reference) : ours_(std::move(ours)), reference_(std::move(reference))
-    {
-    }
+    RatioReporter(std::string ours, std::string reference) : ours_(std::move(ours)), reference_(std::move(reference)) {}
 
     void ReportRuns(const std::vector<Run>& runs) override
     {
         for (const Run& run : runs) {
-            if (run.run_type == Run::RT_Iteration && !run.error_occurred) {
-                times_[run.benchmark_name()] = run.GetAdjustedRealTime();
+            const bool median = run.run_type == Run::RT_Aggregate && run.aggregate_name == "median";
+            if (!run.error_occurred && (median || run.run_type == Run::RT_Iteration)) {
+                times_[run.run_name.function_name] = run.GetAdjustedRealTime();
             }
         }
         ConsoleReporter::ReportRuns(runs);

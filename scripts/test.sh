@@ -8,7 +8,7 @@ scripts/install-deps.sh test
 jobs=$(nproc)
 
 echo "== Optimised build"
-cmake -S . -B build -DCMAKE_BUILD_TYPE=Release >/dev/null
+cmake -S . -B build -DCMAKE_BUILD_TYPE=Release -DCALCULADOR_BENCHMARKS=ON >/dev/null
 cmake --build build -j"$jobs"
 ctest --test-dir build --output-on-failure -j"$jobs"
 

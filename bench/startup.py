@@ -1,0 +1,99 @@
+#!/usr/bin/env python3
+"""Start-up of calculador-fechas against a bare Qt window of the same size,
+and against that window holding one empty text box.
+
+For each run: the time from just before the exec to the first map of a
+top-level window, seen by an X client listening on the root window, and the
+peak resident memory of the process, ended right after its window maps.
+Runs alternate between the two programs under one Xvfb; medians and the
+ratios come last.
+
+    startup.py path/to/calculador-fechas path/to/bare_window [runs]
+"""
+import ctypes
+import os
+import signal
+import statistics
+import subprocess
+import sys
+import time
+
+MAP_NOTIFY = 19
+SUBSTRUCTURE_NOTIFY_MASK = 1 << 19
+
+
+class MapEvent(ctypes.Structure):
+    _fields_ = [("type", ctypes.c_int), ("serial", ctypes.c_ulong), ("send_event", ctypes.c_int),
+                ("display", ctypes.c_void_p), ("event", ctypes.c_ulong), ("window", ctypes.c_ulong),
+                ("override_redirect", ctypes.c_int)]
+
+
+class XEvent(ctypes.Union):
+    _fields_ = [("type", ctypes.c_int), ("map", MapEvent), ("pad", ctypes.c_long * 24)]
+
+
+def start_xvfb():
+    read_end, write_end = os.pipe()
+    server = subprocess.Popen(["Xvfb", "-displayfd", str(write_end), "-screen", "0", "1024x768x24", "-nolisten", "tcp"],
+                              pass_fds=[write_end], stderr=subprocess.DEVNULL)
+    os.close(write_end)
+    with os.fdopen(read_end) as pipe:
+        return server, ":" + pipe.readline().strip()
+
+
+def measure(xlib, display, command):
+    """Seconds from exec to the first top-level map, and peak RSS in KiB."""
+    started = time.monotonic()
+    child = subprocess.Popen(command, stderr=subprocess.DEVNULL)
+    event = XEvent()
+    while True:
+        xlib.XNextEvent(display, ctypes.byref(event))
+        if event.type == MAP_NOTIFY and not event.map.override_redirect:
+            mapped = time.monotonic()
+            break
+    child.send_signal(signal.SIGTERM)
+    _, _, usage = os.wait4(child.pid, 0)
+    return mapped - started, usage.ru_maxrss
+
+
+def main():
+    ours, bare = os.path.abspath(sys.argv[1]), os.path.abspath(sys.argv[2])
+    runs = int(sys.argv[3]) if len(sys.argv) > 3 else 15
+    programs = {"calculador-fechas": (ours,), "bare Qt window": (bare,), "bare with a text box": (bare, "--text-box")}
+    server, display_name = start_xvfb()
+    try:
+        os.environ["DISPLAY"] = display_name
+        xlib = ctypes.CDLL("libX11.so.6")
+        xlib.XOpenDisplay.restype = ctypes.c_void_p
+        xlib.XOpenDisplay.argtypes = [ctypes.c_char_p]
+        xlib.XDefaultRootWindow.restype = ctypes.c_ulong
+        xlib.XDefaultRootWindow.argtypes = [ctypes.c_void_p]
+        xlib.XSelectInput.argtypes = [ctypes.c_void_p, ctypes.c_ulong, ctypes.c_long]
+        xlib.XNextEvent.argtypes = [ctypes.c_void_p, ctypes.c_void_p]
+        display = xlib.XOpenDisplay(display_name.encode())
+        xlib.XSelectInput(display, xlib.XDefaultRootWindow(display), SUBSTRUCTURE_NOTIFY_MASK)
+
+        for command in programs.values():
+            measure(xlib, display, command)  # warms the file cache
+        results = {label: [] for label in programs}
+        for _ in range(runs):
+            for label, command in programs.items():
+                results[label].append(measure(xlib, display, command))
+    finally:
+        server.terminate()
+        server.wait()
+
+    medians = {}
+    for label, runs_of_one in results.items():
+        seconds = statistics.median(r[0] for r in runs_of_one)
+        rss = statistics.median(r[1] for r in runs_of_one)
+        medians[label] = (seconds, rss)
+        print(f"{label:21} median start-up {seconds * 1000:6.1f} ms   peak RSS {rss / 1024:5.1f} MiB   ({runs} runs)")
+    ours_time, ours_rss = medians["calculador-fechas"]
+    for label in ("bare with a text box", "bare Qt window"):
+        print(f"ratio calculador-fechas / {label}: start-up {ours_time / medians[label][0]:.2f}, "
+              f"peak RSS {ours_rss / medians[label][1]:.2f}")
+
+
+if __name__ == "__main__":
+    main()
