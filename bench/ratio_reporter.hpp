@@ -2,7 +2,7 @@
 
 #include <benchmark/benchmark.h>
 
-#include <cstdio>
+#include <iomanip>
 #include <map>
 #include <string>
 #include <utility>
@@ -32,7 +32,8 @@ public:
         const auto ours = times_.find(ours_);
         const auto reference = times_.find(reference_);
         if (ours != times_.end() && reference != times_.end() && reference->second > 0) {
-            std::printf("ratio %s / %s: %.2f\n", ours_.c_str(), reference_.c_str(), ours->second / reference->second);
+            GetOutputStream() << "ratio " << ours_ << " / " << reference_ << ": " << std::fixed << std::setprecision(2)
+                              << ours->second / reference->second << '\n';
         }
     }
 

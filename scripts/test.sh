@@ -19,3 +19,6 @@ echo "== AddressSanitizer and UndefinedBehaviorSanitizer build"
 cmake -S . -B build-sanitize -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCALCULADOR_SANITIZE=ON >/dev/null
 cmake --build build-sanitize -j"$jobs"
 ctest --test-dir build-sanitize --output-on-failure -j"$jobs"
+
+echo "== Fuzzing, about a minute for each harness"
+scripts/fuzz.sh 60
