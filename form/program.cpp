@@ -10,7 +10,7 @@ int runProgram(int& argc, char** argv)
     const QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("calculador-fechas"));
     QApplication::setApplicationVersion(QStringLiteral(CALCULADOR_VERSION_TEXT));
-    QApplication::setDesktopFileName(QStringLiteral("calculador-fechas"));
+    QApplication::setDesktopFileName(QStringLiteral(CALCULADOR_APP_ID));
     QIcon icon;
     icon.addFile(QStringLiteral(":/icons/16x16/calculador-fechas.png"));
     icon.addFile(QStringLiteral(":/icons/32x32/calculador-fechas.png"));

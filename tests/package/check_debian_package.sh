@@ -1,0 +1,46 @@
+#!/usr/bin/env bash
+# Makes the Debian package from a build folder, unpacks it into a scratch
+# folder and checks what it holds: the files, the control data with its
+# computed library dependencies, and the desktop entry and AppStream data
+# as their own validators read them.
+#   check_debian_package.sh BUILD_DIR
+set -euo pipefail
+build=$(cd "$1" && pwd)
+scratch=$(mktemp -d)
+trap 'rm -rf "$scratch"' EXIT
+fail() { echo "FAIL: $*"; exit 1; }
+
+(cd "$build" && cpack -G DEB -B "$scratch/out" >"$scratch/cpack.log") || { cat "$scratch/cpack.log"; fail "cpack"; }
+deb=$(ls "$scratch"/out/*.deb)
+[[ $(basename "$deb") == calculador-fechas_1.0.0.0_*.deb ]] || fail "package named $(basename "$deb")"
+
+field() { dpkg-deb -f "$deb" "$1"; }
+[[ $(field Package) == calculador-fechas ]] || fail "Package: $(field Package)"
+[[ $(field Version) == 1.0.0.0 ]] || fail "Version: $(field Version)"
+for library in libc6 libstdc++6 libqt6widgets6 libqt6gui6 libqt6core6; do
+  field Depends | grep -q "\b$library\b" || fail "Depends lacks $library: $(field Depends)"
+done
+
+dpkg-deb -x "$deb" "$scratch/root"
+app=org.calculadorfechas.CalculadorDeFechas
+expected=(
+  usr/bin/calculador-fechas
+  usr/share/applications/$app.desktop
+  usr/share/metainfo/$app.metainfo.xml
+  usr/share/icons/hicolor/16x16/apps/calculador-fechas.png
+  usr/share/icons/hicolor/32x32/apps/calculador-fechas.png
+)
+actual=$(cd "$scratch/root" && find . -type f | sed 's#^\./##' | sort)
+[[ $actual == "$(printf '%s\n' "${expected[@]}" | sort)" ]] || fail "package holds: $actual"
+[[ -x $scratch/root/usr/bin/calculador-fechas ]] || fail "the program is not executable"
+for size in 16 32; do
+  file "$scratch/root/usr/share/icons/hicolor/${size}x$size/apps/calculador-fechas.png" |
+    grep -q "$size x $size, 4-bit colormap" || fail "the ${size}x$size icon is not a 16-colour image of that size"
+done
+
+desktop-file-validate "$scratch/root/usr/share/applications/$app.desktop"
+grep -qx "Name=Calculador de fechas" "$scratch/root/usr/share/applications/$app.desktop" || fail "desktop entry name"
+appstreamcli validate --no-net "$scratch/root/usr/share/metainfo/$app.metainfo.xml" >"$scratch/appstream.log" ||
+  { cat "$scratch/appstream.log"; fail "AppStream data"; }
+grep -q '<release version="1.00"' "$scratch/root/usr/share/metainfo/$app.metainfo.xml" || fail "AppStream version"
+echo "Debian package $(basename "$deb") checked."

@@ -1,0 +1,23 @@
+#!/usr/bin/env bash
+# Compiles the Windows resource file with a cross windres and reads the
+# result back, so that a broken version record or icon fails here even
+# though no Windows build runs.
+#   check_windows_resource.sh path/to/calculador-fechas.rc
+set -euo pipefail
+scratch=$(mktemp -d)
+trap 'rm -rf "$scratch"' EXIT
+fail() { echo "FAIL: $*"; exit 1; }
+
+x86_64-w64-mingw32-windres --preprocessor=cpp --preprocessor-arg=-P -i "$1" -O coff -o "$scratch/resource.o"
+x86_64-w64-mingw32-windres -i "$scratch/resource.o" -O rc -o "$scratch/decompiled.rc"
+read_back=$(tr -s ' \t' ' ' <"$scratch/decompiled.rc")
+
+for line in 'FILEVERSION 1, 0, 0, 0' 'PRODUCTVERSION 1, 0, 0, 0' 'BLOCK "040904B0"' \
+  'VALUE "FileVersion", "1.00"' 'VALUE "ProductVersion", "1.00"' 'VALUE "Translation", 0x409, 1200'; do
+  grep -qF "$line" <<<"$read_back" || fail "the compiled resource lacks: $line"
+done
+# One icon group of two images: 32x32 and 16x16, 16 colours each.
+grep -qF '/* Has 2 elements. */' <<<"$read_back" || fail "the icon group does not hold two images"
+grep -qF '"\040\040\020\000"' <<<"$read_back" || fail "no 32x32 16-colour icon"
+grep -qF '"\020\020\020\000"' <<<"$read_back" || fail "no 16x16 16-colour icon"
+echo "Windows resource checked."
