@@ -1,16 +1,24 @@
 #!/usr/bin/env bash
 # Installs what is missing, then builds and runs every test twice: optimised,
-# and with AddressSanitizer and UndefinedBehaviorSanitizer.
+# and with AddressSanitizer and UndefinedBehaviorSanitizer; then the static
+# checks, and a minute of fuzzing for each harness.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
 scripts/install-deps.sh test
 jobs=$(nproc)
+passed=0
+
+# Runs one build's tests and counts them; ctest fails the script on any failure.
+run_tests() {
+  ctest --test-dir "$1" --output-on-failure -j"$jobs" | tee "$1/ctest.log"
+  passed=$((passed + $(sed -n 's/.*tests passed, 0 tests failed out of \([0-9]*\)/\1/p' "$1/ctest.log")))
+}
 
 echo "== Optimised build"
 cmake -S . -B build -DCMAKE_BUILD_TYPE=Release -DCALCULADOR_BENCHMARKS=ON >/dev/null
 cmake --build build -j"$jobs"
-ctest --test-dir build --output-on-failure -j"$jobs"
+run_tests build
 
 echo "== Static checks"
 scripts/lint.sh build
@@ -18,7 +26,9 @@ scripts/lint.sh build
 echo "== AddressSanitizer and UndefinedBehaviorSanitizer build"
 cmake -S . -B build-sanitize -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCALCULADOR_SANITIZE=ON >/dev/null
 cmake --build build-sanitize -j"$jobs"
-ctest --test-dir build-sanitize --output-on-failure -j"$jobs"
+run_tests build-sanitize
 
 echo "== Fuzzing, about a minute for each harness"
 scripts/fuzz.sh 60
+
+echo "tests: $passed passed, 0 failed"

@@ -14,6 +14,9 @@ import subprocess
 import sys
 import time
 
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "support"))
+from virtual_display import start_xvfb  # noqa: E402
+
 import gi
 
 gi.require_version("Atspi", "2.0")
@@ -26,18 +29,6 @@ WAIT = 15  # seconds, for anything to appear
 def fail(message):
     print(f"FAIL: {message}")
     sys.exit(1)
-
-
-def start_xvfb():
-    read_end, write_end = os.pipe()
-    server = subprocess.Popen(["Xvfb", "-displayfd", str(write_end), "-screen", "0", "1024x768x24", "-nolisten", "tcp"],
-                              pass_fds=[write_end], stderr=subprocess.DEVNULL)
-    os.close(write_end)
-    with os.fdopen(read_end) as pipe:
-        display = pipe.readline().strip()
-    if not display:
-        fail("Xvfb did not start")
-    return server, f":{display}"
 
 
 def start_session_bus():
