@@ -1,10 +1,11 @@
 #!/usr/bin/python3
 """End-to-end test of the real executable, as a user and a screen reader meet it.
 
-Starts its own X server, D-Bus session and accessibility bus; types a date
-with real key strokes; reads what the window shows through AT-SPI; checks
-that an overflow is reported as an alert and the window stays; ends the
-program with Esc and expects exit status 0.
+Starts its own X server, D-Bus session and accessibility bus; checks the
+window's icons; types a date with real key strokes and asks with Enter and
+with Alt+C; reads what the window shows through AT-SPI; checks that an
+overflow is reported as an alert and the window stays; ends the program with
+Esc and expects exit status 0.
 
     window_e2e.py path/to/calculador-fechas
 """
@@ -96,6 +97,10 @@ def main():
             ["xdotool", "search", "--onlyvisible", "--name", f"^{TITLE}$"], capture_output=True,
             text=True).stdout.split())[0]
         xdotool("windowfocus", "--sync", window)
+        icons = subprocess.run(["xprop", "-id", window, "_NET_WM_ICON"], capture_output=True, text=True).stdout
+        for size in ("16 x 16", "32 x 32"):
+            if f"Icon ({size})" not in icons:
+                fail(f"the window carries no {size} icon")
 
         app = wait_for("the program on the accessibility bus", lambda: application(window_program.pid))
         boxes = wait_for("the three named boxes", lambda: [
@@ -114,9 +119,15 @@ def main():
         wait_for("Mi\u00e9rcoles in the result line",
                  lambda: "Mi\u00e9rcoles" in shown(app, Atspi.Role.LABEL))
 
+        # The next day, asked for with the access key of "Calcular".
+        xdotool("key", "shift+Tab", "shift+Tab", "BackSpace")
+        xdotool("type", "--delay", "20", "8")
+        xdotool("key", "alt+c")
+        wait_for("Jueves in the result line", lambda: "Jueves" in shown(app, Atspi.Role.LABEL))
+
         # An overflow, a month of -1, is reported as an alert, and the
         # window goes on with what was typed.
-        xdotool("key", "shift+Tab", "BackSpace", "BackSpace")
+        xdotool("key", "Tab", "BackSpace", "BackSpace")  # from the day box to the month box
         xdotool("type", "--delay", "20", "--", "-1")
         xdotool("key", "Return")
         alert = wait_for("the error report", lambda: [
@@ -129,8 +140,12 @@ def main():
             node for node in accessible_tree(app) if node.get_role() == Atspi.Role.ALERT])
         if window_program.poll() is not None:
             fail("the program ended after the report")
-        if "Mi\u00e9rcoles" not in shown(app, Atspi.Role.LABEL):
+        if "Jueves" not in shown(app, Atspi.Role.LABEL):
             fail("the result line changed after the report")
+        month_box = next(node for node in accessible_tree(app)
+                         if node.get_role() == Atspi.Role.TEXT and node.get_name() == "Ingrese el mes")
+        if Atspi.Text.get_text(month_box, 0, -1) != "-1":
+            fail("the month box lost what was typed")
 
         xdotool("windowfocus", "--sync", window)
         xdotool("key", "Escape")
