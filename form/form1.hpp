@@ -29,7 +29,7 @@ public slots:
 
 private slots:
     void CmdCalcular_Click();
-    static void cmdsalir_Click();
+    void cmdsalir_Click();
 
 private:
     QLineEdit* txtDia;

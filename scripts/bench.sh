@@ -5,7 +5,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 scripts/install-deps.sh test
-cmake -S . -B build -DCMAKE_BUILD_TYPE=Release -DCALCULADOR_BENCHMARKS=ON >/dev/null
+cmake -S . -B build -DCMAKE_BUILD_TYPE=Release -DCALCULADOR_TESTS=ON -DCALCULADOR_BENCHMARKS=ON >/dev/null
 cmake --build build -j"$(nproc)" --target weekday_bench bare_window calculador-fechas
 
 echo "== Weekday reckoning and whole request"

@@ -16,7 +16,7 @@ run_tests() {
 }
 
 echo "== Optimised build"
-cmake -S . -B build -DCMAKE_BUILD_TYPE=Release -DCALCULADOR_BENCHMARKS=ON >/dev/null
+cmake -S . -B build -DCMAKE_BUILD_TYPE=Release -DCALCULADOR_TESTS=ON -DCALCULADOR_BENCHMARKS=ON >/dev/null
 cmake --build build -j"$jobs"
 run_tests build
 
@@ -24,7 +24,7 @@ echo "== Static checks"
 scripts/lint.sh build
 
 echo "== AddressSanitizer and UndefinedBehaviorSanitizer build"
-cmake -S . -B build-sanitize -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCALCULADOR_SANITIZE=ON >/dev/null
+cmake -S . -B build-sanitize -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCALCULADOR_SANITIZE=ON -DCALCULADOR_TESTS=ON >/dev/null
 cmake --build build-sanitize -j"$jobs"
 run_tests build-sanitize
 
