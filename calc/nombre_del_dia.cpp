@@ -48,7 +48,8 @@ std::u16string_view NombreDelDia(std::uint8_t dia, std::uint8_t mes, int16_t ani
     const int16_t y = checkedSub<int16_t>(anio, a);
     const int16_t m = checkedAdd<int16_t>(checkedMul<int16_t>(a, 12), mes);
 
-    // Gregorian correction: drop the century leap days, keep every fourth.
+    // Gregorian correction: drop the century leap days, but keep those of
+    // every fourth century.
     const int16_t c = static_cast<int16_t>(y / 100);
     const int16_t b = checkedAdd<int16_t>(checkedSub<int16_t>(2, c), static_cast<int16_t>(c / 4));
 
@@ -56,6 +57,8 @@ std::u16string_view NombreDelDia(std::uint8_t dia, std::uint8_t mes, int16_t ani
     const int32_t d = runtime::truncToInt32(checkedProduct(y, kDiasPorAnio));
     const int32_t e = runtime::truncToInt32(checkedProduct(checkedAdd<int16_t>(m, 1), kFactorDeMes));
 
+    // The day count, and its place in the week; the shift by 5 puts
+    // Saturday at 0, where the table of names starts.
     const int32_t s = checkedAdd<int32_t>(checkedAdd<int32_t>(checkedAdd<int32_t>(b, d), e), dia);
     const std::uint8_t w = runtime::toByte(checkedAdd<int32_t>(s, 5) % 7);
     return kNombres.at(w);
