@@ -8,6 +8,7 @@
 #include "calc/calcular.hpp"
 #include "form/error_report.hpp"
 #include "form/program.hpp"
+#include "form/qt_text.hpp"
 #include "form/twips.hpp"
 #include "runtime/errors.hpp"
 
@@ -34,11 +35,6 @@ QFont formFont()
 QFont controlFont()
 {
     return pointFont(QStringLiteral("MS Sans Serif"));
-}
-
-QString fromUtf16(std::u16string_view text)
-{
-    return QString::fromUtf16(text.data(), qsizetype(text.size()));
 }
 
 }  // namespace
@@ -130,7 +126,7 @@ std::u16string Form1::textoDeDia() const
 
 void Form1::mostrarSalida(std::u16string_view texto)
 {
-    lblsalida->setText(fromUtf16(texto));
+    lblsalida->setText(toQString(texto));
 }
 
 // Esc, and closing the window, both end the program as "Salir" does.

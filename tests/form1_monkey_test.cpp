@@ -14,23 +14,19 @@
 
 #include "calc/textos.hpp"
 #include "form/form1.hpp"
+#include "form/qt_text.hpp"
 
 namespace {
 
 constexpr int kKeyEvents = 20'000;
 
-QString fromUtf16(std::u16string_view text)
-{
-    return QString::fromUtf16(text.data(), qsizetype(text.size()));
-}
-
 const QStringList& resultTexts()
 {
     static const QStringList texts = {
         QString(),
-        fromUtf16(calc::kMalAnio),
-        fromUtf16(calc::kMalMes),
-        fromUtf16(calc::kMalDia),
+        toQString(calc::kMalAnio),
+        toQString(calc::kMalMes),
+        toQString(calc::kMalDia),
         QStringLiteral("Lunes"),
         QStringLiteral("Martes"),
         QStringLiteral("Mi\u00E9rcoles"),
