@@ -1,9 +1,8 @@
 #pragma once
 
-// Integer arithmetic that raises Overflow instead of wrapping, at the width
-// of its operands, and the narrowing conversions the calculation relies on.
+// Integer arithmetic that raises Overflow instead of wrapping, and the
+// narrowing to the unsigned 8-bit type the calculation relies on.
 
-#include <concepts>
 #include <cstdint>
 #include <limits>
 
@@ -11,33 +10,14 @@
 
 namespace runtime {
 
-// Sums and products of two 16- or 32-bit operands always fit in 64 bits, so
-// the exact result is computed there and then checked against the width.
-template <std::signed_integral T>
-requires(sizeof(T) <= sizeof(std::int32_t)) inline T narrowChecked(std::int64_t exact)
+// Subtraction at 16 bits: Overflow when the difference leaves that width.
+inline std::int16_t checkedSub(std::int16_t a, std::int16_t b)
 {
-    if (exact < std::numeric_limits<T>::min() || exact > std::numeric_limits<T>::max()) {
+    const int exact = a - b;  // an int holds any difference of two 16-bit values
+    if (exact < std::numeric_limits<std::int16_t>::min() || exact > std::numeric_limits<std::int16_t>::max()) {
         raiseOverflow();
     }
-    return static_cast<T>(exact);
-}
-
-template <std::signed_integral T>
-requires(sizeof(T) <= sizeof(std::int32_t)) inline T checkedAdd(T a, T b)
-{
-    return narrowChecked<T>(std::int64_t{a} + std::int64_t{b});
-}
-
-template <std::signed_integral T>
-requires(sizeof(T) <= sizeof(std::int32_t)) inline T checkedSub(T a, T b)
-{
-    return narrowChecked<T>(std::int64_t{a} - std::int64_t{b});
-}
-
-template <std::signed_integral T>
-requires(sizeof(T) <= sizeof(std::int32_t)) inline T checkedMul(T a, T b)
-{
-    return narrowChecked<T>(std::int64_t{a} * std::int64_t{b});
+    return static_cast<std::int16_t>(exact);
 }
 
 // Narrowing to the unsigned 8-bit type: Overflow outside 0 to 255.

@@ -9,19 +9,9 @@ RuntimeError::RuntimeError(int number, std::u16string description, const char* w
 
 OverflowError::OverflowError() : RuntimeError(kNumber, u"Desbordamiento", "overflow") {}
 
-FloatingPointError::FloatingPointError()
-    : RuntimeError(kNumber, u"Error en una operaci\u00F3n de coma flotante", "floating-point error")
-{
-}
-
 void raiseOverflow()
 {
     throw OverflowError();
-}
-
-void raiseFloatingPointError()
-{
-    throw FloatingPointError();
 }
 
 }  // namespace runtime

@@ -26,14 +26,6 @@ public:
     OverflowError();
 };
 
-// A floating-point operation that gave an invalid, infinite or undefined result.
-class FloatingPointError : public RuntimeError {
-public:
-    static constexpr int kNumber = 16;
-    FloatingPointError();
-};
-
 [[noreturn]] void raiseOverflow();
-[[noreturn]] void raiseFloatingPointError();
 
 }  // namespace runtime

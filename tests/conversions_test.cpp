@@ -54,15 +54,4 @@ TEST_P(RoundToByteOverflows, RaisesOverflow)
 INSTANTIATE_TEST_SUITE_P(Table, RoundToByteOverflows,
                          testing::Values(-1.0, -0.6, 255.5, 256.0, 300.0, 1e6, kInf, -kInf, kNaN));
 
-TEST(TruncToInt32, TruncatesTowardZeroAndRaisesOutsideTheRange)
-{
-    EXPECT_EQ(runtime::truncToInt32(731741.25), 731741);
-    EXPECT_EQ(runtime::truncToInt32(-2.9), -2);
-    EXPECT_EQ(runtime::truncToInt32(2147483647.9), 2147483647);
-    EXPECT_EQ(runtime::truncToInt32(-2147483648.9), -2147483647 - 1);
-    for (const double bad : {2147483648.0, -2147483649.0, kInf, kNaN}) {
-        EXPECT_THROW(runtime::truncToInt32(bad), runtime::OverflowError) << bad;
-    }
-}
-
 }  // namespace
