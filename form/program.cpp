@@ -2,8 +2,24 @@
 
 #include <QApplication>
 #include <QIcon>
+#include <QImageReader>
+#include <QPixmap>
 
 #include "form/form1.hpp"
+
+namespace {
+
+// Qt reads PNG itself. Left to guess the format, it would first load every
+// image plug-in installed to ask each whether it wants the file, which costs
+// start-up time and memory for nothing.
+QPixmap pngIcon(const QString& path)
+{
+    QImageReader reader(path, "png");
+    reader.setAutoDetectImageFormat(false);
+    return QPixmap::fromImage(reader.read());
+}
+
+}  // namespace
 
 int runProgram(int& argc, char** argv)
 {
@@ -12,8 +28,8 @@ int runProgram(int& argc, char** argv)
     QApplication::setApplicationVersion(QStringLiteral(CALCULADOR_VERSION_TEXT));
     QApplication::setDesktopFileName(QStringLiteral(CALCULADOR_APP_ID));
     QIcon icon;
-    icon.addFile(QStringLiteral(":/icons/16x16/calculador-fechas.png"));
-    icon.addFile(QStringLiteral(":/icons/32x32/calculador-fechas.png"));
+    icon.addPixmap(pngIcon(QStringLiteral(":/icons/16x16/calculador-fechas.png")));
+    icon.addPixmap(pngIcon(QStringLiteral(":/icons/32x32/calculador-fechas.png")));
     QApplication::setWindowIcon(icon);
 
     Form1 form;
