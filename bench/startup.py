@@ -5,8 +5,9 @@ and against that window holding one empty text box.
 For each run: the time from just before the exec to the first map of a
 top-level window, seen by an X client listening on the root window, and the
 peak resident memory of the process, ended right after its window maps.
-Runs alternate between the two programs under one Xvfb; medians and the
-ratios come last.
+Runs alternate between the programs under one Xvfb, with the session bus and
+accessibility bus launcher a desktop session has; medians and the ratios
+come last.
 
     startup.py path/to/calculador-fechas path/to/bare_window [runs]
 """
@@ -19,7 +20,7 @@ import sys
 import time
 
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "tests", "support"))
-from virtual_display import start_xvfb  # noqa: E402
+from virtual_display import start_session_bus, start_xvfb  # noqa: E402
 
 MAP_NOTIFY = 19
 SUBSTRUCTURE_NOTIFY_MASK = 1 << 19
@@ -35,10 +36,10 @@ class XEvent(ctypes.Union):
     _fields_ = [("type", ctypes.c_int), ("map", MapEvent), ("pad", ctypes.c_long * 24)]
 
 
-def measure(xlib, display, command):
+def measure(xlib, display, command, env):
     """Seconds from exec to the first top-level map, and peak RSS in KiB."""
     started = time.monotonic()
-    child = subprocess.Popen(command, stderr=subprocess.DEVNULL)
+    child = subprocess.Popen(command, env=env, stderr=subprocess.DEVNULL)
     event = XEvent()
     while True:
         xlib.XNextEvent(display, ctypes.byref(event))
@@ -55,8 +56,8 @@ def main():
     runs = int(sys.argv[3]) if len(sys.argv) > 3 else 15
     programs = {"calculador-fechas": (ours,), "bare Qt window": (bare,), "bare with a text box": (bare, "--text-box")}
     server, display_name = start_xvfb()
+    session, env = start_session_bus(display_name)
     try:
-        os.environ["DISPLAY"] = display_name
         xlib = ctypes.CDLL("libX11.so.6")
         xlib.XOpenDisplay.restype = ctypes.c_void_p
         xlib.XOpenDisplay.argtypes = [ctypes.c_char_p]
@@ -68,14 +69,15 @@ def main():
         xlib.XSelectInput(display, xlib.XDefaultRootWindow(display), SUBSTRUCTURE_NOTIFY_MASK)
 
         for command in programs.values():
-            measure(xlib, display, command)  # warms the file cache
+            measure(xlib, display, command, env)  # warms the file cache
         results = {label: [] for label in programs}
         for _ in range(runs):
             for label, command in programs.items():
-                results[label].append(measure(xlib, display, command))
+                results[label].append(measure(xlib, display, command, env))
     finally:
-        server.terminate()
-        server.wait()
+        for process in (*session, server):
+            process.terminate()
+            process.wait()
 
     medians = {}
     for label, runs_of_one in results.items():

@@ -16,7 +16,7 @@ import sys
 import time
 
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "support"))
-from virtual_display import start_xvfb  # noqa: E402
+from virtual_display import start_session_bus, start_xvfb  # noqa: E402
 
 import gi
 
@@ -30,15 +30,6 @@ WAIT = 15  # seconds, for anything to appear
 def fail(message):
     print(f"FAIL: {message}")
     sys.exit(1)
-
-
-def start_session_bus():
-    bus = subprocess.Popen(["dbus-daemon", "--session", "--nofork", "--print-address=1"], stdout=subprocess.PIPE,
-                           text=True)
-    address = bus.stdout.readline().strip()
-    if not address:
-        fail("no D-Bus session bus")
-    return bus, address
 
 
 def wait_for(what, probe):
@@ -83,12 +74,9 @@ def main():
     try:
         xvfb, display = start_xvfb()
         children.append(xvfb)
-        bus, address = start_session_bus()
-        children.append(bus)
-        os.environ.update(DISPLAY=display, DBUS_SESSION_BUS_ADDRESS=address, NO_AT_BRIDGE="0")
-        children.append(subprocess.Popen(["/usr/libexec/at-spi-bus-launcher", "--launch-immediately"],
-                                         stderr=subprocess.DEVNULL))
-        time.sleep(0.5)
+        session, session_env = start_session_bus(display)
+        children.extend(session)
+        os.environ.update(session_env)
 
         env = dict(os.environ, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", QT_QPA_PLATFORM="xcb")
         window_program = subprocess.Popen([program], env=env, stderr=subprocess.PIPE, text=True)
