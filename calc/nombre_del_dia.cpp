@@ -26,8 +26,7 @@ constexpr std::array<std::u16string_view, 7> kNombres = {
 // |b| <= 2 + 327 + 81. So both products are finite and, with every sum of
 // the day count, far inside 32 bits: those steps cannot fail, and are left
 // unchecked. Only the three steps below that can fail are checked.
-static_assert(2 + 327 + 81 + 32768 * kDiasPorAnio + 268 * kFactorDeMes + 255 + 5 <
-              std::numeric_limits<int32_t>::max());
+static_assert(2 + 327 + 81 + 32768 * kDiasPorAnio + 268 * kFactorDeMes + 255 + 5 < std::numeric_limits<int32_t>::max());
 
 }  // namespace
 
