@@ -8,6 +8,18 @@
 #include <utility>
 #include <vector>
 
+// Whether a run failed; Google Benchmark 1.8 replaced the flag of older
+// versions with a reason for skipping.
+template <class Run>
+bool runFailed(const Run& run)
+{
+    if constexpr (requires { run.error_occurred; }) {
+        return run.error_occurred;
+    } else {
+        return run.skipped != decltype(run.skipped){};
+    }
+}
+
 // The console report, and after it the ratio of two benchmarks' times per
 // iteration, so that one run compares them side by side on the same machine.
 // With repetitions, the medians are compared.
@@ -19,7 +31,7 @@ public:
     {
         for (const Run& run : runs) {
             const bool median = run.run_type == Run::RT_Aggregate && run.aggregate_name == "median";
-            if (!run.error_occurred && (median || run.run_type == Run::RT_Iteration)) {
+            if (!runFailed(run) && (median || run.run_type == Run::RT_Iteration)) {
                 times_[run.run_name.function_name] = run.GetAdjustedRealTime();
             }
         }

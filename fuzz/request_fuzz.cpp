@@ -10,6 +10,7 @@
 #include <cstdlib>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "calc/calcular.hpp"
 #include "calc/textos.hpp"
@@ -53,6 +54,24 @@ std::u16string expectedText(long dia, long mes, long anio)
     return std::u16string(testing_support::chronoWeekdayName(int(dia), int(mes), int(anio)));
 }
 
+// What must come of the request, worked out before it runs: a result text,
+// or nothing when a box overflows. A text beyond the Double range overflows
+// in the conversion itself.
+std::optional<std::u16string> expectedOutcome(const std::vector<std::u16string>& fields)
+{
+    try {
+        const auto anio = rounded(fields[2], -32768, 32767);
+        const auto mes = rounded(fields[1], 0, 255);
+        const auto dia = rounded(fields[0], 0, 255);
+        if (!anio || !mes || !dia) {
+            return std::nullopt;
+        }
+        return expectedText(*dia, *mes, *anio);
+    } catch (const runtime::OverflowError&) {
+        return std::nullopt;
+    }
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
@@ -60,19 +79,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const auto fields = fuzzing::splitFields(fuzzing::toUtf16(data, size), 3);
     testing_support::FakeForm form(fields[0], fields[1], fields[2]);
 
-    // What must come, worked out before the request runs. A text beyond the
-    // Double range overflows in the conversion itself.
-    std::optional<std::u16string> expected;
-    try {
-        const auto anio = rounded(fields[2], -32768, 32767);
-        const auto mes = rounded(fields[1], 0, 255);
-        const auto dia = rounded(fields[0], 0, 255);
-        if (anio && mes && dia) {
-            expected = expectedText(*dia, *mes, *anio);
-        }
-    } catch (const runtime::OverflowError&) {
-    }
-
+    const std::optional<std::u16string> expected = expectedOutcome(fields);
     try {
         calc::CmdCalcular_Click(form);
         check(expected.has_value() && form.escrituras() == 1 && form.salida() == expected);

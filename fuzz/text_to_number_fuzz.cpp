@@ -13,13 +13,14 @@
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
     const std::u16string text = fuzzing::toUtf16(data, size);
+    double value = 0;
     try {
-        const double value = runtime::textToNumber(text);
-        if (!std::isfinite(value)) {
-            std::abort();
-        }
+        value = runtime::textToNumber(text);
     } catch (const runtime::OverflowError&) {
-        // A number beyond the Double range: the one error allowed.
+        return 0;  // a number beyond the Double range: the one error allowed
+    }
+    if (!std::isfinite(value)) {
+        std::abort();
     }
     return 0;
 }

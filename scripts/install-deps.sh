@@ -1,32 +1,44 @@
 #!/usr/bin/env bash
-# Installs the Debian packages the project needs, and only when one is
-# missing, so that a second run costs a second.
-#   scripts/install-deps.sh run    what building and running the program needs
-#   scripts/install-deps.sh test   that, and what every test needs
-# Further package names after the word are wanted as well.
+# Installs the Debian packages the project needs, and only those missing, so
+# that a second run costs a second. Names are Debian's unversioned ones, the
+# same on Debian 12 and Debian 13.
+#   scripts/install-deps.sh run         building and running the program
+#   scripts/install-deps.sh display     a virtual X server, where there is no display
+#   scripts/install-deps.sh package     making the Debian package
+#   scripts/install-deps.sh screenshot  photographing the window
+#   scripts/install-deps.sh test        everything every test needs
+# Several words may be given at once.
 set -euo pipefail
 
-run_packages=(cmake make g++ qt6-base-dev qt6-qpa-plugins fonts-dejavu-core)
-test_packages=(
-  googletest libgtest-dev libbenchmark-dev       # unit tests and benchmarks
-  xvfb xdotool x11-utils imagemagick             # the real window, typed into and photographed
+run=(cmake make g++ qt6-base-dev fonts-dejavu-core)
+display=(xvfb xauth)
+package=(dpkg-dev file)
+screenshot=("${display[@]}" xdotool imagemagick)
+test=(
+  "${run[@]}" "${package[@]}"
+  googletest libgtest-dev libbenchmark-dev                   # unit tests and benchmarks
+  xvfb xdotool x11-utils                                     # the real window, typed into
   dbus at-spi2-core python3-pyatspi gir1.2-atspi-2.0 python3-gi  # what a screen reader reads
-  clang libclang-rt-14-dev clang-tidy cppcheck   # fuzzing and static analysis
-  desktop-file-utils appstream dpkg-dev file binutils-mingw-w64-x86-64  # install and package checks
+  clang libclang-rt-dev                                      # fuzzing
+  git clang-format clang-tidy cppcheck                       # static checks
+  desktop-file-utils appstream binutils-mingw-w64-x86-64     # install data and the Windows resource
 )
 
-case "${1:-run}" in
-  run) wanted=("${run_packages[@]}") ;;
-  test) wanted=("${run_packages[@]}" "${test_packages[@]}") ;;
-  *) echo "usage: $0 run|test [package...]" >&2; exit 2 ;;
-esac
-wanted+=("${@:2}")
+(($#)) || set -- run
+wanted=()
+for group in "$@"; do
+  case "$group" in
+    run | display | package | screenshot | test) declare -n list=$group; wanted+=("${list[@]}") ;;
+    *) echo "usage: $0 run|display|package|screenshot|test..." >&2; exit 2 ;;
+  esac
+done
 
 missing=()
-for package in "${wanted[@]}"; do
-  dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "ok installed" || missing+=("$package")
+for name in "${wanted[@]}"; do
+  dpkg-query -W -f='${Status}' "$name" 2>/dev/null | grep -q "ok installed" || missing+=("$name")
 done
 if ((${#missing[@]})); then
+  mapfile -t missing < <(printf '%s\n' "${missing[@]}" | sort -u)
   echo "Installing: ${missing[*]}"
   export DEBIAN_FRONTEND=noninteractive
   apt-get update -q

@@ -10,7 +10,7 @@ cmake --build build --target calculador-fechas -j"$(nproc)"
 program=build/form/calculador-fechas
 if [[ -z "${DISPLAY:-}" && -z "${WAYLAND_DISPLAY:-}" ]]; then
   echo "No display here: starting the window on a virtual X server (xvfb-run); Ctrl+C ends it." >&2
-  scripts/install-deps.sh run xvfb
+  scripts/install-deps.sh display
   exec xvfb-run -a "$program"
 fi
 exec "$program"

@@ -1,8 +1,10 @@
 #!/usr/bin/env bash
 # Photographs the window after the typical request, 7 / 5 / 2003, for the
-# README: docs/calculador-fechas.png. Needs a build in build/.
+# README: docs/calculador-fechas.png. Needs a build in build/ (scripts/run.sh).
 set -euo pipefail
 cd "$(dirname "$0")/.."
+[[ -x build/form/calculador-fechas ]] || { echo "Build the program first: bash scripts/run.sh" >&2; exit 1; }
+scripts/install-deps.sh screenshot
 out=${1:-docs/calculador-fechas.png}
 
 xvfb-run -a -s "-screen 0 640x480x24" bash -c '

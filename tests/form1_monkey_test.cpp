@@ -10,6 +10,7 @@
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
+#include <cstdint>
 #include <random>
 
 #include "calc/textos.hpp"
@@ -76,7 +77,7 @@ const QStringList kTyped = {
     QStringLiteral("\u00F1"),
     QStringLiteral("\u00FC"),
 };
-enum class Stroke { Text, Backspace, Tab, Enter, AltC };
+enum class Stroke : std::uint8_t { Text, Backspace, Tab, Enter, AltC };
 
 std::uint32_t seedFromEnvironment()
 {
