@@ -21,7 +21,8 @@ test=(
   dbus at-spi2-core python3-pyatspi gir1.2-atspi-2.0 python3-gi  # what a screen reader reads
   clang libclang-rt-dev                                      # fuzzing
   git clang-format clang-tidy cppcheck                       # static checks
-  desktop-file-utils appstream binutils-mingw-w64-x86-64     # install data and the Windows resource
+  desktop-file-utils appstream lintian mmdebstrap            # the package, and installing it on a new Debian
+  binutils-mingw-w64-x86-64                                  # the Windows resource
 )
 
 (($#)) || set -- run

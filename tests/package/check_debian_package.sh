@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
-# Makes the Debian package from a build folder, unpacks it into a scratch
-# folder and checks what it holds: the files, the control data with its
-# computed library dependencies, and the desktop entry and AppStream data
-# as their own validators read them.
+# Makes the Debian package from a build folder into BUILD_DIR/package,
+# unpacks it into a scratch folder and checks what it holds: the files, the
+# control data with its computed library dependencies, the hardening of the
+# program, the desktop entry and AppStream data as their own validators read
+# them, and the whole package as lintian reads it.
 #   check_debian_package.sh BUILD_DIR
 set -euo pipefail
 build=$(cd "$1" && pwd)
@@ -10,8 +11,9 @@ scratch=$(mktemp -d)
 trap 'rm -rf "$scratch"' EXIT
 fail() { echo "FAIL: $*"; exit 1; }
 
-(cd "$build" && cpack -G DEB -B "$scratch/out" >"$scratch/cpack.log") || { cat "$scratch/cpack.log"; fail "cpack"; }
-deb=$(ls "$scratch"/out/*.deb)
+rm -rf "$build/package"
+(cd "$build" && cpack -G DEB -B "$build/package" >"$scratch/cpack.log") || { cat "$scratch/cpack.log"; fail "cpack"; }
+deb=$(ls "$build"/package/*.deb)
 [[ $(basename "$deb") == calculador-fechas_1.0.0.0_*.deb ]] || fail "package named $(basename "$deb")"
 
 field() { dpkg-deb -f "$deb" "$1"; }
@@ -30,6 +32,9 @@ done
 app=org.calculadorfechas.CalculadorDeFechas
 expected=(
   usr/bin/calculador-fechas
+  usr/share/doc/calculador-fechas/changelog.gz
+  usr/share/doc/calculador-fechas/copyright
+  usr/share/man/man1/calculador-fechas.1.gz
   usr/share/applications/$app.desktop
   usr/share/metainfo/$app.metainfo.xml
   usr/share/icons/hicolor/16x16/apps/calculador-fechas.png
@@ -48,4 +53,18 @@ grep -qx "Name=Calculador de fechas" "$scratch/root/usr/share/applications/$app.
 appstreamcli validate --no-net "$scratch/root/usr/share/metainfo/$app.metainfo.xml" >"$scratch/appstream.log" ||
   { cat "$scratch/appstream.log"; fail "AppStream data"; }
 grep -q '<release version="1.00"' "$scratch/root/usr/share/metainfo/$app.metainfo.xml" || fail "AppStream version"
+# Debian's hardening, read from the program's ELF headers: a position-
+# independent executable, its relocations read-only and bound at start, the
+# stack protector linked in; and checked libc calls asked of the compiler.
+program=$scratch/root/usr/bin/calculador-fechas
+[[ $(readelf -h "$program") =~ Type:\ +DYN ]] || fail "not a position-independent executable"
+[[ $(readelf -lW "$program") == *GNU_RELRO* ]] || fail "no read-only relocations"
+[[ $(readelf -dW "$program") =~ BIND_NOW|FLAGS_1.*\ NOW ]] || fail "symbols not bound at start"
+[[ $(readelf --dyn-syms -W "$program") == *__stack_chk_fail* ]] || fail "no stack protector"
+grep -q -- '-D_FORTIFY_SOURCE=2' "$build/compile_commands.json" || fail "built without _FORTIFY_SOURCE"
+
+# Errors and warnings fail; information tags are explained in the README.
+lintian --pedantic -I "$deb" 2>/dev/null | tee "$scratch/lintian.log"
+! grep -Eq '^[EW]: ' "$scratch/lintian.log" || fail "lintian"
+
 echo "Debian package $(basename "$deb") checked."

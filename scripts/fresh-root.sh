@@ -1,0 +1,52 @@
+# Sourced, not run: makes brand-new minimal Debian roots, as a newcomer's
+# freshly installed machine would be, and runs commands inside them. Needs
+# root. The caller sets `trap leave_root EXIT` (or calls it itself).
+#   make_root SUITE     a minbase root of the suite in $root, /proc, /sys and /dev in place
+#   in_root COMMAND     runs COMMAND there as root, bare environment, no display
+#   leave_root          unmounts and deletes the root
+
+root="" mounted=()
+
+if ! command -v mmdebstrap >/dev/null; then
+  DEBIAN_FRONTEND=noninteractive apt-get update -q >/dev/null
+  DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-recommends mmdebstrap >/dev/null
+fi
+
+# This machine's Debian mirror, whichever form its sources are written in.
+debian_mirror() {
+  { sed -n 's/^URIs: *//p' /etc/apt/sources.list.d/*.sources 2>/dev/null
+    sed -n 's/^deb \(\[[^]]*\] \)\{0,1\}\([^ ]*\) .*/\2/p' /etc/apt/sources.list 2>/dev/null; } |
+    grep -m1 '/debian/\{0,1\}$'
+}
+
+make_root() {
+  local conf f
+  root=$(mktemp -d /tmp/fresh-"$1".XXXXXX)
+  # Only the apt settings this machine added itself (how it reaches the
+  # registry); the root brings its own copy of those a package owns.
+  conf=$(mktemp -d)
+  for f in /etc/apt/apt.conf.d/*; do
+    [[ -f $f ]] && ! dpkg -S "$f" >/dev/null 2>&1 && cp -a "$f" "$conf/"
+  done
+  mmdebstrap --quiet --variant=minbase --arch=amd64 \
+    --setup-hook="mkdir -p \"\$1/etc/apt/apt.conf.d\" && cp -a $conf/. \"\$1/etc/apt/apt.conf.d/\"" \
+    "$1" "$root" "deb $(debian_mirror) $1 main"
+  rm -rf "$conf"
+  printf '127.0.0.1 localhost\n::1 localhost ip6-localhost ip6-loopback\n' >"$root/etc/hosts"
+  for f in proc sys dev dev/pts; do mount --bind "/$f" "$root/$f" && mounted+=("$root/$f"); done
+  mount -t tmpfs tmpfs "$root/dev/shm" && mounted+=("$root/dev/shm")
+}
+
+in_root() {
+  chroot "$root" /usr/bin/env -i HOME=/root USER=root LOGNAME=root SHELL=/bin/bash TERM=dumb LANG=C.UTF-8 \
+    PATH=/usr/local/sbin:/usr/local/bin:/usr/sbin:/usr/bin:/sbin:/bin bash -c "$1" </dev/null
+}
+
+leave_root() {
+  local i
+  for ((i = ${#mounted[@]} - 1; i >= 0; i--)); do umount -l "${mounted[$i]}" 2>/dev/null || true; done
+  mounted=()
+  # Never delete while anything is still mounted inside the root.
+  if [[ -n $root ]] && ! grep -q " $root/" /proc/mounts; then rm -rf --one-file-system "$root"; fi
+  root=""
+}

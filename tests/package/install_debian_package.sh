@@ -1,0 +1,49 @@
+#!/usr/bin/env bash
+# Installs the Debian package with apt, without recommended packages, into a
+# brand-new minimal root of this machine's Debian release, as a user would;
+# starts the program there on a virtual display and waits for its window;
+# then removes the package and finds none of its files left. Needs root.
+#   install_debian_package.sh DIR    the folder holding the one package
+set -euo pipefail
+deb=$(readlink -f "$1"/*.deb)
+name=$(basename "$deb")
+source "$(dirname "$(readlink -f "$0")")/../../scripts/fresh-root.sh"
+server=""
+finish() {
+  [[ -n $server ]] && kill "$server" 2>/dev/null
+  leave_root
+}
+trap finish EXIT
+fail() { echo "FAIL: $*"; exit 1; }
+
+make_root "$(. /etc/os-release && echo "$VERSION_CODENAME")"
+cp "$deb" "$root/tmp/"
+in_root "apt-get update -qq && DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends /tmp/$name" ||
+  fail "apt-get install"
+mapfile -t files < <(dpkg-deb -c "$deb" | awk '$1 !~ /^d/ {sub(/^\./, "", $6); print $6}')
+for file in "${files[@]}"; do [[ -e $root$file ]] || fail "$file is not installed"; done
+
+# The X server runs out here; the root sees its socket, and nothing of X
+# but what the package itself brought in.
+display_file=$(mktemp)
+Xvfb -displayfd 3 -screen 0 800x600x24 -nolisten tcp 3>"$display_file" 2>/dev/null &
+server=$!
+for _ in $(seq 100); do [[ -s $display_file ]] && break; sleep 0.2; done
+display=$(<"$display_file")
+rm -f "$display_file"
+[[ -n $display ]] || fail "Xvfb did not start"
+mkdir -p "$root/tmp/.X11-unix"
+mount --bind /tmp/.X11-unix "$root/tmp/.X11-unix" && mounted+=("$root/tmp/.X11-unix")
+in_root "DISPLAY=:$display exec calculador-fechas" &
+program=$!
+window=$(DISPLAY=:$display timeout 60 xdotool search --sync --onlyvisible --name '^Calculador de fechas$' | head -n1) ||
+  fail "the installed program showed no window"
+# Esc ends it, as it would for the user.
+DISPLAY=:$display xdotool windowfocus --sync "$window" key Escape
+for _ in $(seq 100); do kill -0 "$program" 2>/dev/null || break; sleep 0.2; done
+! kill -0 "$program" 2>/dev/null || fail "the program did not end on Esc"
+wait "$program" || fail "the program ended with status $?"
+
+in_root "DEBIAN_FRONTEND=noninteractive apt-get remove -y -qq calculador-fechas" || fail "apt-get remove"
+for file in "${files[@]}" /usr/share/doc/calculador-fechas; do [[ ! -e $root$file ]] || fail "$file is left behind"; done
+echo "$name installs on a new Debian $(cat "$root/etc/debian_version"), opens its window and removes cleanly."
