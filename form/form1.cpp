@@ -7,6 +7,7 @@
 
 #include "calc/calcular.hpp"
 #include "form/error_report.hpp"
+#include "form/linea_de_resultado.hpp"
 #include "form/program.hpp"
 #include "form/qt_text.hpp"
 #include "form/twips.hpp"
@@ -50,7 +51,7 @@ Form1::Form1(QWidget* parent)
       Label3(new QLabel(QStringLiteral("Ingrese el d\u00ECa"), this)),
       Label2(new QLabel(QStringLiteral("Ingrese el a\u00F1o"), this)),
       Label1(new QLabel(QStringLiteral("Ingrese el mes"), this)),
-      lblsalida(new QLabel(this))
+      lblsalida(new LineaDeResultado(this))
 {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Calculador de fechas"));
@@ -126,7 +127,14 @@ std::u16string Form1::textoDeDia() const
 
 void Form1::mostrarSalida(std::u16string_view texto)
 {
-    lblsalida->setText(toQString(texto));
+    lblsalida->mostrar(toQString(texto));
+}
+
+// A dialog centres itself when first shown, and so tells the window manager
+// that its place was chosen; the window manager places a new window instead.
+void Form1::showEvent(QShowEvent* event)
+{
+    QWidget::showEvent(event);  // NOLINT(bugprone-parent-virtual-call): skips QDialog's centring on purpose
 }
 
 // Esc, and closing the window, both end the program as "Salir" does.

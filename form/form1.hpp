@@ -5,6 +5,7 @@
 #include "calc/formulario.hpp"
 
 class QLabel;
+class LineaDeResultado;
 class QLineEdit;
 class QPushButton;
 
@@ -27,6 +28,9 @@ public:
 public slots:
     void reject() override;
 
+protected:
+    void showEvent(QShowEvent* event) override;
+
 private slots:
     void CmdCalcular_Click();
     void cmdsalir_Click();
@@ -40,5 +44,5 @@ private:
     QLabel* Label3;
     QLabel* Label2;
     QLabel* Label1;
-    QLabel* lblsalida;
+    LineaDeResultado* lblsalida;
 };

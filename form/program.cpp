@@ -3,7 +3,10 @@
 #include <QApplication>
 #include <QIcon>
 #include <QImageReader>
+#include <QLibraryInfo>
+#include <QLocale>
 #include <QPixmap>
+#include <QTranslator>
 
 #include "form/form1.hpp"
 
@@ -21,12 +24,22 @@ QPixmap pngIcon(const QString& path)
 
 }  // namespace
 
+void installSpanishTranslations()
+{
+    auto* translator = new QTranslator(QCoreApplication::instance());
+    if (translator->load(QLocale(QLocale::Spanish), QStringLiteral("qtbase"), QStringLiteral("_"),
+                         QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+        QCoreApplication::installTranslator(translator);
+    }
+}
+
 int runProgram(int& argc, char** argv)
 {
     const QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("calculador-fechas"));
     QApplication::setApplicationVersion(QStringLiteral(CALCULADOR_VERSION_TEXT));
     QApplication::setDesktopFileName(QStringLiteral(CALCULADOR_APP_ID));
+    installSpanishTranslations();
     QIcon icon;
     icon.addPixmap(pngIcon(QStringLiteral(":/icons/16x16/calculador-fechas.png")));
     icon.addPixmap(pngIcon(QStringLiteral(":/icons/32x32/calculador-fechas.png")));

@@ -4,5 +4,10 @@
 // runs the message loop until the program ends; gives the exit status.
 int runProgram(int& argc, char** argv);
 
+// Qt's own texts (the report's button, the boxes' context menus) in Spanish,
+// whatever the user's locale: the program speaks Spanish only. Needs the
+// application to exist.
+void installSpanishTranslations();
+
 // Ends the program: the message loop returns and the process exits with 0.
 void endProgram();

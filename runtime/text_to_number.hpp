@@ -12,7 +12,8 @@ namespace runtime {
 //    no-break space (U+00A0), the ones a paste from elsewhere brings along;
 //  - then an optional sign, + or -;
 //  - then ASCII digits with at most one decimal point, "." (a comma ends the
-//    number: "4,6" reads as 4), with at least one digit on either side of it;
+//    number: "4,6" reads as 4); a digit on one side of the point is enough:
+//    ".5" reads as 0.5 and "5." as 5, while "." alone is no number;
 //  - then optionally an exponent: e or E, an optional sign and digits. A mark
 //    without digits after it is not part of the number ("7e" reads as 7).
 // A number beyond the Double range raises Overflow here, so no infinity ever

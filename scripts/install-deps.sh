@@ -10,7 +10,7 @@
 # Several words may be given at once.
 set -euo pipefail
 
-run=(cmake make g++ qt6-base-dev fonts-dejavu-core)
+run=(cmake make g++ qt6-base-dev qt6-translations-l10n fonts-dejavu-core)
 display=(xvfb xauth)
 package=(dpkg-dev file)
 screenshot=("${display[@]}" xdotool imagemagick)
@@ -19,6 +19,7 @@ test=(
   googletest libgtest-dev libbenchmark-dev                   # unit tests and benchmarks
   xvfb xdotool x11-utils                                     # the real window, typed into
   dbus at-spi2-core python3-pyatspi gir1.2-atspi-2.0 python3-gi  # what a screen reader reads
+  orca speech-dispatcher speech-dispatcher-espeak-ng         # and what it speaks
   clang libclang-rt-dev                                      # fuzzing
   git clang-format clang-tidy cppcheck                       # static checks
   desktop-file-utils appstream lintian mmdebstrap            # the package, and installing it on a new Debian

@@ -1,7 +1,7 @@
 #!/usr/bin/env python3
 """Draws the application icon, a traffic light with its green lamp lit, as
-16-colour PNG images of 16x16 and 32x32 pixels and a Windows .ico holding
-both. Standard library only; run it again after changing the drawing:
+16-colour PNG images of 16x16 and 32x32 pixels, and a Windows .ico holding
+both as classic 4-bit bitmaps, which every Windows version reads. Standard library only; run it again after changing the drawing:
 
     python3 scripts/make_icons.py form/icons
 """
@@ -72,8 +72,24 @@ def png(pixels):
             + chunk(b"IEND", b""))
 
 
+def dib(pixels):
+    """A 4-bit device-independent bitmap as an icon holds it: the header with
+    twice the height, the palette, the colours bottom-up, then the mask."""
+    size = len(pixels)
+
+    def padded(row):
+        return row + b"\0" * (-len(row) % 4)
+
+    colours = b"".join(padded(bytes((row[i] << 4) | row[i + 1] for i in range(0, size, 2))) for row in reversed(pixels))
+    mask = b"".join(padded(bytes(sum((row[i + bit] == TRANSPARENT) << (7 - bit) for bit in range(8))
+                                 for i in range(0, size, 8))) for row in reversed(pixels))
+    header = struct.pack("<IiiHHIIiiII", 40, size, 2 * size, 1, 4, 0, len(colours) + len(mask), 0, 0, 16, 0)
+    palette = b"".join(bytes((b, g, r, 0)) for r, g, b in PALETTE)
+    return header + palette + colours + mask
+
+
 def ico(images):
-    """An icon group whose entries are PNG images, as Windows reads them."""
+    """An icon group of bitmaps, largest first."""
     header = struct.pack("<HHH", 0, 1, len(images))
     offset = len(header) + 16 * len(images)
     entries, data = b"", b""
@@ -87,11 +103,11 @@ def main():
     out = Path(sys.argv[1] if len(sys.argv) > 1 else "form/icons")
     images = []
     for size in (32, 16):
-        image = png(draw(size))
+        pixels = draw(size)
         folder = out / f"{size}x{size}"
         folder.mkdir(parents=True, exist_ok=True)
-        (folder / "calculador-fechas.png").write_bytes(image)
-        images.append((size, image))
+        (folder / "calculador-fechas.png").write_bytes(png(pixels))
+        images.append((size, dib(pixels)))
     (out / "calculador-fechas.ico").write_bytes(ico(images))
 
 

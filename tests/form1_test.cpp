@@ -4,12 +4,14 @@
 #include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QStyle>
 #include <QTest>
 #include <QTimer>
 
+#include "form/program.hpp"
 #include "form/twips.hpp"
 
 namespace {
@@ -63,7 +65,8 @@ private:
         QTimer::singleShot(0, this, [this] {
             auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
             if (box != nullptr) {
-                reportShown = box->windowTitle() + QLatin1Char('|') + box->text();
+                reportShown = box->windowTitle() + QLatin1Char('|') + box->text() + QLatin1Char('|') +
+                              box->button(QMessageBox::Ok)->text();
                 reportRole = QAccessible::queryAccessibleInterface(box)->role();
                 box->accept();
             }
@@ -71,6 +74,9 @@ private:
     }
 
 private slots:
+    // The tests run under LANG=C: Qt's own texts must be Spanish all the same.
+    void initTestCase() { installSpanishTranslations(); }
+
     void init()
     {
         form = std::make_unique<Form1>();
@@ -262,7 +268,8 @@ private slots:
         dismissNextReport();
         QTest::keyClick(box("txtanio"), Qt::Key_Return);
 
-        QCOMPARE(reportShown, QStringLiteral("Calculador de fechas|Error de ejecuci\u00F3n 6:\n\nDesbordamiento"));
+        QCOMPARE(reportShown,
+                 QStringLiteral("Calculador de fechas|Error de ejecuci\u00F3n 6:\n\nDesbordamiento|Aceptar"));
         QCOMPARE(reportRole, QAccessible::AlertMessage);
         QVERIFY(form->isVisible());
         QCOMPARE(salida(), QStringLiteral("Mi\u00E9rcoles"));
@@ -278,6 +285,19 @@ private slots:
         QCOMPARE(salida(), QStringLiteral("Mal mes"));
     }
 
+    void qtOwnTextsInSpanish()
+    {
+        const std::unique_ptr<QMenu> menu(box("txtDia")->createStandardContextMenu());
+        QStringList entries;
+        for (const QAction* action : menu->actions()) {
+            if (!action->isSeparator()) {
+                entries << action->text().section(QLatin1Char('\t'), 0, 0);  // without its shortcut
+            }
+        }
+        QCOMPARE(entries,
+                 QStringList({"&Deshacer", "&Rehacer", "Cor&tar", "&Copiar", "&Pegar", "Borrar", "Seleccionar todo"}));
+    }
+
     void screenReaderNames()
     {
         const auto name = [](QObject* object) {
@@ -289,6 +309,9 @@ private slots:
         typeDate(QStringLiteral("7"), QStringLiteral("5"), QStringLiteral("2003"));
         QTest::keyClick(box("txtanio"), Qt::Key_Return);
         QCOMPARE(name(control<QLabel>("lblsalida")), QStringLiteral("Mi\u00E9rcoles"));
+        // Announced when shown, which a plain label whose text changes is not.
+        QCOMPARE(QAccessible::queryAccessibleInterface(control<QLabel>("lblsalida"))->role(),
+                 QAccessible::Notification);
     }
 };
 

@@ -2,7 +2,7 @@
 """End-to-end test of the real executable, as a user and a screen reader meet it.
 
 Starts its own X server, D-Bus session and accessibility bus; checks the
-window's icons; types a date with real key strokes and asks with Enter and
+window's icons and that its place is left to the window manager; types a date with real key strokes and asks with Enter and
 with Alt+C; reads what the window shows through AT-SPI; checks that an
 overflow is reported as an alert and the window stays; ends the program with
 Esc and expects exit status 0.
@@ -89,6 +89,9 @@ def main():
         for size in ("16 x 16", "32 x 32"):
             if f"Icon ({size})" not in icons:
                 fail(f"the window carries no {size} icon")
+        hints = subprocess.run(["xprop", "-id", window, "WM_NORMAL_HINTS"], capture_output=True, text=True).stdout
+        if "size" not in hints or "specified location" in hints:
+            fail(f"the window's place is not the window manager's to choose: {hints}")
 
         app = wait_for("the program on the accessibility bus", lambda: application(window_program.pid))
         boxes = wait_for("the three named boxes", lambda: [
@@ -105,13 +108,13 @@ def main():
         xdotool("type", "--delay", "20", "2003")
         xdotool("key", "Return")
         wait_for("Mi\u00e9rcoles in the result line",
-                 lambda: "Mi\u00e9rcoles" in shown(app, Atspi.Role.LABEL))
+                 lambda: "Mi\u00e9rcoles" in shown(app, Atspi.Role.NOTIFICATION))
 
         # The next day, asked for with the access key of "Calcular".
         xdotool("key", "shift+Tab", "shift+Tab", "BackSpace")
         xdotool("type", "--delay", "20", "8")
         xdotool("key", "alt+c")
-        wait_for("Jueves in the result line", lambda: "Jueves" in shown(app, Atspi.Role.LABEL))
+        wait_for("Jueves in the result line", lambda: "Jueves" in shown(app, Atspi.Role.NOTIFICATION))
 
         # An overflow, a month of -1, is reported as an alert, and the
         # window goes on with what was typed.
@@ -128,7 +131,7 @@ def main():
             node for node in accessible_tree(app) if node.get_role() == Atspi.Role.ALERT])
         if window_program.poll() is not None:
             fail("the program ended after the report")
-        if "Jueves" not in shown(app, Atspi.Role.LABEL):
+        if "Jueves" not in shown(app, Atspi.Role.NOTIFICATION):
             fail("the result line changed after the report")
         month_box = next(node for node in accessible_tree(app)
                          if node.get_role() == Atspi.Role.TEXT and node.get_name() == "Ingrese el mes")

@@ -21,6 +21,7 @@ field() { dpkg-deb -f "$deb" "$1"; }
 [[ $(field Version) == 1.0.0.0 ]] || fail "Version: $(field Version)"
 
 dpkg-deb -x "$deb" "$scratch/root"
+grep -qw qt6-translations-l10n <<<"$(field Depends)" || fail "Depends lacks Qt's translations: $(field Depends)"
 # Every library the program links to directly is named by the package that
 # holds it here, whatever this release of Debian calls that package.
 depends=$(field Depends)

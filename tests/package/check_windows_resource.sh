@@ -20,4 +20,8 @@ done
 grep -qF '/* Has 2 elements. */' <<<"$read_back" || fail "the icon group does not hold two images"
 grep -qF '"\040\040\020\000"' <<<"$read_back" || fail "no 32x32 16-colour icon"
 grep -qF '"\020\020\020\000"' <<<"$read_back" || fail "no 16x16 16-colour icon"
+# Stored as classic 4-bit bitmaps, which every Windows version reads.
+icon=$(sed -n 's/^1 ICON "\(.*\)"$/\1/p' "$1")
+[[ $(file -b "$icon") == "MS Windows icon resource - 2 icons, 32x32, 16 colors, 4 bits/pixel, 16x16, 16 colors, 4 bits/pixel" ]] ||
+  fail "the icon file holds: $(file -b "$icon")"
 echo "Windows resource checked."

@@ -1,0 +1,199 @@
+#!/usr/bin/python3
+"""What a blind user hears: the real executable under the Orca screen reader.
+
+Starts its own X server, D-Bus session and accessibility bus, and Orca with
+its speech going through speech-dispatcher to ALSA's null device, all with a
+private home. Types with real key strokes and reads what Orca speaks from its
+debug log: each box by its caption, every result right after the request
+(again when the same request is repeated), and the error report with its
+button. Fails, never skips, when Orca cannot be started.
+
+    orca_e2e.py path/to/calculador-fechas
+"""
+import os
+import re
+import shutil
+import signal
+import subprocess
+import sys
+import tempfile
+import threading
+import time
+import tty
+
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "support"))
+from virtual_display import start_session_bus, start_xvfb  # noqa: E402
+
+WAIT = 20  # seconds, for anything to be spoken
+SPOKEN = re.compile(r"SPEECH OUTPUT: '(.*?)'", re.DOTALL)
+
+
+def fail(message):
+    print(f"FAIL: {message}")
+    sys.exit(1)
+
+
+class Listener:
+    """Hears what Orca speaks, from its debug log, as soon as it is written.
+
+    Orca writes the log through a terminal of ours: Python buffers a file in
+    blocks, which would hold back the last utterances, but a terminal by the
+    line."""
+
+    def __init__(self):
+        self.terminal, writer = os.openpty()
+        tty.setraw(writer)
+        self.path = os.ttyname(writer)
+        self.writer = writer  # kept open, so reading never meets the end
+        self.text = ""
+        self.lock = threading.Lock()
+        self.heard = 0  # how many utterances were already checked
+        threading.Thread(target=self.read, daemon=True).start()
+
+    def read(self):
+        while True:
+            try:
+                chunk = os.read(self.terminal, 65536)
+            except OSError:
+                return
+            with self.lock:
+                self.text += chunk.decode("utf-8", errors="replace")
+
+    def utterances(self):
+        with self.lock:
+            return SPOKEN.findall(self.text)
+
+    def expect(self, *phrases):
+        """Waits until every phrase has been spoken since the last call."""
+        deadline = time.monotonic() + WAIT
+        while time.monotonic() < deadline:
+            new = self.utterances()[self.heard:]
+            if all(any(phrase in said for said in new) for phrase in phrases):
+                self.heard += len(new)
+                return
+            time.sleep(0.1)
+        fail(f"Orca did not say {phrases!r}; it said {self.utterances()[self.heard:]!r}")
+
+
+def private_speech(home):
+    """speech-dispatcher as configured system-wide, its sound sent to ALSA's
+    null device so that nothing waits for an audio server."""
+    folder = os.path.join(home, ".config", "speech-dispatcher")
+    os.makedirs(folder)
+    with open("/etc/speech-dispatcher/speechd.conf", encoding="utf-8") as system:
+        settings = system.read()
+    with open(os.path.join(folder, "speechd.conf"), "w", encoding="utf-8") as mine:
+        mine.write(settings + '\nAudioOutputMethod "alsa"\nAudioALSADevice "null"\n')
+
+
+def stop_processes_of(home):
+    """Ends what Orca left behind, such as the speech server it spawned."""
+    for pid in filter(str.isdigit, os.listdir("/proc")):
+        try:
+            with open(f"/proc/{pid}/environ", "rb") as environ:
+                if f"HOME={home}".encode() in environ.read().split(b"\0"):
+                    os.kill(int(pid), signal.SIGTERM)
+        except OSError:
+            pass
+
+
+def xdotool(*args):
+    subprocess.run(["xdotool", *args], check=True, capture_output=True, timeout=WAIT)
+
+
+def wait_for_one_window():
+    """The window, once it is the only one of its title (the report has the same)."""
+    deadline = time.monotonic() + WAIT
+    while time.monotonic() < deadline:
+        found = subprocess.run(["xdotool", "search", "--onlyvisible", "--name", "^Calculador de fechas$"],
+                               capture_output=True, text=True).stdout.split()
+        if len(found) == 1:
+            return found[0]
+        time.sleep(0.1)
+    fail("the error report did not close")
+
+
+def main():
+    program = os.path.abspath(sys.argv[1])
+    if shutil.which("orca") is None:
+        fail("Orca is not installed (Debian's orca package)")
+    home = tempfile.mkdtemp(prefix="orca-home-")
+    children = []
+    try:
+        private_speech(home)
+        runtime = os.path.join(home, "runtime")
+        os.mkdir(runtime, 0o700)
+        xvfb, display = start_xvfb()
+        children.append(xvfb)
+        session, env = start_session_bus(display)
+        children.extend(session)
+        os.environ["DISPLAY"] = display  # for xdotool
+        env.update(HOME=home, XDG_RUNTIME_DIR=runtime, XDG_CONFIG_HOME=os.path.join(home, ".config"),
+                   XDG_DATA_HOME=os.path.join(home, ".local", "share"), LANG="C.UTF-8")
+
+        ears = Listener()
+        orca_output = os.path.join(home, "orca.out")
+        with open(orca_output, "w", encoding="utf-8") as output:
+            children.append(subprocess.Popen(["orca", "--replace", "--debug-file", ears.path], env=env, stdout=output,
+                                             stderr=subprocess.STDOUT))
+        try:
+            ears.expect("Screen reader on")
+        except SystemExit:
+            with open(orca_output, encoding="utf-8", errors="replace") as output:
+                print(output.read()[-3000:])
+            fail("Orca did not start: see its output above")
+
+        window_program = subprocess.Popen([program], env=env)
+        children.append(window_program)
+        # No window manager here to give the new window the focus.
+        xdotool("search", "--sync", "--onlyvisible", "--name", "^Calculador de fechas$", "windowfocus", "--sync")
+        ears.expect("Calculador de fechas", "Ingrese el d\u00eca")
+
+        def keys(*strokes):
+            xdotool("key", "--delay", "60", *strokes)
+
+        keys("7", "Tab")
+        ears.expect("Ingrese el mes")
+        keys("5", "Tab")
+        ears.expect("Ingrese el a\u00f1o")
+        keys("2", "0", "0", "3", "Return")
+        ears.expect("Mi\u00e9rcoles")
+        keys("Return")  # the same request again is spoken again
+        ears.expect("Mi\u00e9rcoles")
+        keys("alt+c")
+        ears.expect("Mi\u00e9rcoles")
+        keys("shift+Tab", "BackSpace", "1", "3", "Return")
+        ears.expect("Mal mes")
+        keys("BackSpace", "BackSpace", "5", "shift+Tab", "3", "2", "Return")  # Tab selects what a box holds
+        ears.expect("Mal d\u00eca")
+
+        # An overflow: the report is read, with its button in Spanish.
+        keys("Tab", "minus", "1", "Return")
+        ears.expect("Error de ejecuci\u00f3n 6", "Desbordamiento", "Aceptar")
+        keys("Return")
+        # With no window manager, nothing gives the window back its focus
+        # once the report is gone.
+        window = wait_for_one_window()
+        xdotool("windowfocus", "--sync", window)
+        keys("Escape")
+        try:
+            status = window_program.wait(timeout=WAIT)
+        except subprocess.TimeoutExpired:
+            fail("Esc did not end the program")
+        if status != 0:
+            fail(f"the program ended with status {status}")
+        print("1 passed, 0 failed")
+    finally:
+        for child in reversed(children):
+            if child.poll() is None:
+                child.send_signal(signal.SIGTERM)
+                try:
+                    child.wait(timeout=5)
+                except subprocess.TimeoutExpired:
+                    child.kill()
+        stop_processes_of(home)
+        shutil.rmtree(home, ignore_errors=True)
+
+
+if __name__ == "__main__":
+    main()
