@@ -1,9 +1,7 @@
 #pragma once
 
-#include <QRect>
-
 // The window is laid out in twips, 1/1440 of an inch, so that it keeps its
-// proportions on any screen; Qt places widgets in logical pixels.
+// proportions on any screen; toolkits place controls in pixels.
 constexpr int kTwipsPerInch = 1440;
 
 constexpr int twipsToPixels(int twips, int dotsPerInch)
@@ -16,10 +14,4 @@ struct TwipRect {
     int top;
     int width;
     int height;
-
-    [[nodiscard]] constexpr QRect toPixels(int dotsPerInchX, int dotsPerInchY) const
-    {
-        return {twipsToPixels(left, dotsPerInchX), twipsToPixels(top, dotsPerInchY), twipsToPixels(width, dotsPerInchX),
-                twipsToPixels(height, dotsPerInchY)};
-    }
 };

@@ -14,8 +14,8 @@
 #include <random>
 
 #include "calc/textos.hpp"
-#include "form/form1.hpp"
-#include "form/qt_text.hpp"
+#include "form/qt/form1.hpp"
+#include "form/qt/qt_text.hpp"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "form/form1.hpp"
+#include "form/qt/form1.hpp"
 
 #include <QAccessible>
 #include <QApplication>
@@ -11,7 +11,7 @@
 #include <QTest>
 #include <QTimer>
 
-#include "form/program.hpp"
+#include "form/qt/program.hpp"
 #include "form/twips.hpp"
 
 namespace {
@@ -124,8 +124,10 @@ private slots:
         QFETCH(QRect, twips);
         QFETCH(QString, fontFamily);
         auto* widget = control<QWidget>(QTest::currentDataTag());
-        const TwipRect place{twips.x(), twips.y(), twips.width(), twips.height()};
-        QCOMPARE(widget->geometry(), place.toPixels(form->logicalDpiX(), form->logicalDpiY()));
+        const int dpiX = form->logicalDpiX();
+        const int dpiY = form->logicalDpiY();
+        QCOMPARE(widget->geometry(), QRect(twipsToPixels(twips.x(), dpiX), twipsToPixels(twips.y(), dpiY),
+                                           twipsToPixels(twips.width(), dpiX), twipsToPixels(twips.height(), dpiY)));
         QCOMPARE(widget->property("text").toString(), text);
         QCOMPARE(widget->font().family(), fontFamily);
         QCOMPARE(widget->font().pointSizeF(), 8.25);

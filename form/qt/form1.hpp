@@ -1,16 +1,20 @@
 #pragma once
 
 #include <QDialog>
+#include <string_view>
 
 #include "calc/formulario.hpp"
 
-class QLabel;
+namespace form1 {
+struct Control;
+}
 class LineaDeResultado;
 class QLineEdit;
 class QPushButton;
 
-// The program's only window: day, month and year boxes under their
-// captions, "Calcular" with the result line below it, and "Salir".
+// The program's only window, in Qt: day, month and year boxes under their
+// captions, "Calcular" with the result line below it, and "Salir", built
+// from the window's table.
 //
 // A dialog, so that Enter goes to the default button and Esc to reject(),
 // which here means "Salir".
@@ -36,13 +40,14 @@ private slots:
     void cmdsalir_Click();
 
 private:
-    QLineEdit* txtDia;
-    QLineEdit* txtmes;
-    QPushButton* cmdsalir;
-    QPushButton* CmdCalcular;
-    QLineEdit* txtanio;
-    QLabel* Label3;
-    QLabel* Label2;
-    QLabel* Label1;
-    LineaDeResultado* lblsalida;
+    QWidget* makeControl(const form1::Control& control);
+    template <typename T>
+    T* named(std::string_view name) const;
+
+    QLineEdit* txtDia = nullptr;
+    QLineEdit* txtmes = nullptr;
+    QLineEdit* txtanio = nullptr;
+    QPushButton* CmdCalcular = nullptr;
+    QPushButton* cmdsalir = nullptr;
+    LineaDeResultado* lblsalida = nullptr;
 };

@@ -1,4 +1,4 @@
-#include "form/error_report.hpp"
+#include "form/qt/error_report.hpp"
 
 #include <QMessageBox>
 

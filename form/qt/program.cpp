@@ -1,4 +1,4 @@
-#include "form/program.hpp"
+#include "form/qt/program.hpp"
 
 #include <QApplication>
 #include <QIcon>
@@ -8,7 +8,7 @@
 #include <QPixmap>
 #include <QTranslator>
 
-#include "form/form1.hpp"
+#include "form/qt/form1.hpp"
 
 namespace {
 

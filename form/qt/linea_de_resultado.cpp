@@ -1,4 +1,4 @@
-#include "form/linea_de_resultado.hpp"
+#include "form/qt/linea_de_resultado.hpp"
 
 #include <QAccessible>
 #include <QAccessibleWidget>

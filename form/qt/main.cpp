@@ -1,4 +1,4 @@
-#include "form/program.hpp"
+#include "form/qt/program.hpp"
 
 int main(int argc, char* argv[])
 {

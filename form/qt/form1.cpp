@@ -1,0 +1,175 @@
+#include "form/qt/form1.hpp"
+
+#include <QFont>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <algorithm>
+#include <vector>
+
+#include "calc/calcular.hpp"
+#include "form/form1_layout.hpp"
+#include "form/qt/error_report.hpp"
+#include "form/qt/linea_de_resultado.hpp"
+#include "form/qt/program.hpp"
+#include "form/qt/qt_text.hpp"
+#include "runtime/errors.hpp"
+
+namespace {
+
+QFont qtFont(const form1::Font& font)
+{
+    QFont made(toQString(font.family));
+    made.setPointSizeF(font.points);
+    made.setWeight(QFont::Normal);
+    return made;
+}
+
+QRect toPixels(const TwipRect& place, int dotsPerInchX, int dotsPerInchY)
+{
+    return {twipsToPixels(place.left, dotsPerInchX), twipsToPixels(place.top, dotsPerInchY),
+            twipsToPixels(place.width, dotsPerInchX), twipsToPixels(place.height, dotsPerInchY)};
+}
+
+QString qtName(std::string_view name)
+{
+    return QString::fromLatin1(name.data(), qsizetype(name.size()));
+}
+
+bool takesFocus(const form1::Control& control)
+{
+    return control.kind == form1::Kind::TextBox || control.kind == form1::Kind::CommandButton;
+}
+
+}  // namespace
+
+Form1::Form1(QWidget* parent)
+    : QDialog(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                          Qt::WindowCloseButtonHint)
+{
+    setObjectName(QStringLiteral("Form1"));
+    setWindowTitle(toQString(form1::kTitle));
+    setFont(qtFont(form1::kFormFont));
+    const int dpiX = logicalDpiX();
+    const int dpiY = logicalDpiY();
+    setFixedSize(twipsToPixels(form1::kClientWidth, dpiX), twipsToPixels(form1::kClientHeight, dpiY));
+
+    for (const form1::Control& control : form1::kControls) {
+        QWidget* widget = makeControl(control);
+        widget->setObjectName(qtName(control.name));
+        widget->setGeometry(toPixels(control.place, dpiX, dpiY));
+        if (control.ownFont) {
+            widget->setFont(qtFont(form1::kControlFont));
+        }
+    }
+    txtDia = named<QLineEdit>("txtDia");
+    txtmes = named<QLineEdit>("txtmes");
+    txtanio = named<QLineEdit>("txtanio");
+    CmdCalcular = named<QPushButton>("CmdCalcular");
+    cmdsalir = named<QPushButton>("cmdsalir");
+    lblsalida = named<LineaDeResultado>("lblsalida");
+
+    // Each caption names its box, which is how a screen reader announces it.
+    std::vector<const form1::Control*> focusOrder;
+    for (const form1::Control& control : form1::kControls) {
+        if (!control.captionOf.empty()) {
+            named<QLabel>(control.name)->setBuddy(named<QWidget>(control.captionOf));
+        }
+        if (takesFocus(control)) {
+            focusOrder.push_back(&control);
+        }
+    }
+    std::ranges::sort(focusOrder, {}, &form1::Control::tabIndex);
+    for (std::size_t i = 1; i < focusOrder.size(); ++i) {
+        setTabOrder(named<QWidget>(focusOrder[i - 1]->name), named<QWidget>(focusOrder[i]->name));
+    }
+    named<QWidget>(focusOrder.front()->name)->setFocus();
+
+    connect(CmdCalcular, &QPushButton::clicked, this, &Form1::CmdCalcular_Click);
+    connect(cmdsalir, &QPushButton::clicked, this, &Form1::cmdsalir_Click);
+}
+
+QWidget* Form1::makeControl(const form1::Control& control)
+{
+    const QString caption = toQString(control.caption);
+    switch (control.kind) {
+        case form1::Kind::TextBox: {
+            auto* box = new QLineEdit(this);
+            if (control.maxLength > 0) {
+                box->setMaxLength(control.maxLength);
+            }
+            return box;
+        }
+        case form1::Kind::Label: {
+            auto* label = new QLabel(caption, this);
+            label->setWordWrap(true);
+            label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+            return label;
+        }
+        case form1::Kind::ResultLine: {
+            auto* line = new LineaDeResultado(this);
+            line->setWordWrap(true);
+            line->setAccessibleDescription(QStringLiteral("Resultado"));
+            return line;
+        }
+        case form1::Kind::CommandButton: {
+            auto* button = new QPushButton(caption, this);
+            button->setDefault(control.isDefault);
+            return button;
+        }
+    }
+    return nullptr;
+}
+
+template <typename T>
+T* Form1::named(std::string_view name) const
+{
+    return findChild<T*>(qtName(name), Qt::FindDirectChildrenOnly);
+}
+
+std::u16string Form1::textoDeAnio() const
+{
+    return txtanio->text().toStdU16String();
+}
+std::u16string Form1::textoDeMes() const
+{
+    return txtmes->text().toStdU16String();
+}
+std::u16string Form1::textoDeDia() const
+{
+    return txtDia->text().toStdU16String();
+}
+
+void Form1::mostrarSalida(std::u16string_view texto)
+{
+    lblsalida->mostrar(toQString(texto));
+}
+
+// A dialog centres itself when first shown, and so tells the window manager
+// that its place was chosen; the window manager places a new window instead.
+void Form1::showEvent(QShowEvent* event)
+{
+    QWidget::showEvent(event);  // NOLINT(bugprone-parent-virtual-call): skips QDialog's centring on purpose
+}
+
+// Esc, and closing the window, both end the program as "Salir" does.
+void Form1::reject()
+{
+    cmdsalir->click();
+}
+
+void Form1::CmdCalcular_Click()
+{
+    // A number that does not fit is reported, and the window stays as it
+    // was, so that what was typed can be mended rather than lost.
+    try {
+        calc::CmdCalcular_Click(*this);
+    } catch (const runtime::RuntimeError& error) {
+        reportRuntimeError(this, error);
+    }
+}
+
+void Form1::cmdsalir_Click()
+{
+    endProgram();
+}
