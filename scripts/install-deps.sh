@@ -6,6 +6,7 @@
 #   scripts/install-deps.sh display     a virtual X server, where there is no display
 #   scripts/install-deps.sh package     making the Debian package
 #   scripts/install-deps.sh screenshot  photographing the window
+#   scripts/install-deps.sh windows     cross-building the Windows program and testing it under Wine
 #   scripts/install-deps.sh test        everything every test needs
 # Several words may be given at once.
 set -euo pipefail
@@ -14,8 +15,9 @@ run=(cmake make g++ qt6-base-dev qt6-translations-l10n fonts-dejavu-core)
 display=(xvfb xauth)
 package=(dpkg-dev file)
 screenshot=("${display[@]}" xdotool imagemagick)
+windows=(cmake make g++-mingw-w64-x86-64-posix googletest wine64 xvfb xdotool python3)
 test=(
-  "${run[@]}" "${package[@]}"
+  "${run[@]}" "${package[@]}" "${windows[@]}"
   googletest libgtest-dev libbenchmark-dev                   # unit tests and benchmarks
   xvfb xdotool x11-utils                                     # the real window, typed into
   dbus at-spi2-core python3-pyatspi gir1.2-atspi-2.0 python3-gi  # what a screen reader reads
@@ -23,15 +25,14 @@ test=(
   clang libclang-rt-dev                                      # fuzzing
   git clang-format clang-tidy cppcheck                       # static checks
   desktop-file-utils appstream lintian mmdebstrap            # the package, and installing it on a new Debian
-  binutils-mingw-w64-x86-64                                  # the Windows resource
 )
 
 (($#)) || set -- run
 wanted=()
 for group in "$@"; do
   case "$group" in
-    run | display | package | screenshot | test) declare -n list=$group; wanted+=("${list[@]}") ;;
-    *) echo "usage: $0 run|display|package|screenshot|test..." >&2; exit 2 ;;
+    run | display | package | screenshot | windows | test) declare -n list=$group; wanted+=("${list[@]}") ;;
+    *) echo "usage: $0 run|display|package|screenshot|windows|test..." >&2; exit 2 ;;
   esac
 done
 

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs what is missing, then builds and runs every test twice: optimised,
 # and with AddressSanitizer and UndefinedBehaviorSanitizer; then the static
-# checks, and a minute of fuzzing for each harness.
+# checks, the Windows program under Wine, and a minute of fuzzing for each
+# harness.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -9,10 +10,14 @@ scripts/install-deps.sh test
 jobs=$(nproc)
 passed=0
 
+# Counts the tests a build's ctest log says passed.
+count_passed() {
+  passed=$((passed + $(sed -n 's/.*tests passed, 0 tests failed out of \([0-9]*\)/\1/p' "$1/ctest.log")))
+}
 # Runs one build's tests and counts them; ctest fails the script on any failure.
 run_tests() {
   ctest --test-dir "$1" --output-on-failure -j"$jobs" | tee "$1/ctest.log"
-  passed=$((passed + $(sed -n 's/.*tests passed, 0 tests failed out of \([0-9]*\)/\1/p' "$1/ctest.log")))
+  count_passed "$1"
 }
 
 echo "== Optimised build"
@@ -27,6 +32,10 @@ echo "== AddressSanitizer and UndefinedBehaviorSanitizer build"
 cmake -S . -B build-sanitize -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCALCULADOR_SANITIZE=ON -DCALCULADOR_TESTS=ON >/dev/null
 cmake --build build-sanitize -j"$jobs"
 run_tests build-sanitize
+
+echo "== Windows program, cross-built and tested under Wine"
+scripts/test-windows.sh
+count_passed build-windows
 
 echo "== Fuzzing, about a minute for each harness"
 scripts/fuzz.sh 60

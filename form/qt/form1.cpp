@@ -62,12 +62,7 @@ Form1::Form1(QWidget* parent)
             widget->setFont(qtFont(form1::kControlFont));
         }
     }
-    txtDia = named<QLineEdit>("txtDia");
-    txtmes = named<QLineEdit>("txtmes");
-    txtanio = named<QLineEdit>("txtanio");
-    CmdCalcular = named<QPushButton>("CmdCalcular");
-    cmdsalir = named<QPushButton>("cmdsalir");
-    lblsalida = named<LineaDeResultado>("lblsalida");
+    findControls();
 
     // Each caption names its box, which is how a screen reader announces it.
     std::vector<const form1::Control*> focusOrder;
@@ -119,6 +114,16 @@ QWidget* Form1::makeControl(const form1::Control& control)
         }
     }
     return nullptr;
+}
+
+void Form1::findControls()
+{
+    txtDia = named<QLineEdit>("txtDia");
+    txtmes = named<QLineEdit>("txtmes");
+    txtanio = named<QLineEdit>("txtanio");
+    CmdCalcular = named<QPushButton>("CmdCalcular");
+    cmdsalir = named<QPushButton>("cmdsalir");
+    lblsalida = named<LineaDeResultado>("lblsalida");
 }
 
 template <typename T>

@@ -41,6 +41,7 @@ private slots:
 
 private:
     QWidget* makeControl(const form1::Control& control);
+    void findControls();  // the members, by the names the table gives
     template <typename T>
     T* named(std::string_view name) const;
 

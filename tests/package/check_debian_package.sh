@@ -51,7 +51,13 @@ done
 
 desktop-file-validate "$scratch/root/usr/share/applications/$app.desktop"
 grep -qx "Name=Calculador de fechas" "$scratch/root/usr/share/applications/$app.desktop" || fail "desktop entry name"
-appstreamcli validate --no-net "$scratch/root/usr/share/metainfo/$app.metainfo.xml" >"$scratch/appstream.log" ||
+metainfo=$scratch/root/usr/share/metainfo/$app.metainfo.xml
+validate_appstream() { appstreamcli validate --no-net "$@" "$metainfo" >"$scratch/appstream.log" 2>&1; }
+# Until the project has a home page of its own the data names none, on
+# purpose; validators that know the tag warn of it, older ones do not know it.
+overrides=()
+grep -q '<url type="homepage">' "$metainfo" || overrides=(--override=url-homepage-missing=info)
+validate_appstream "${overrides[@]}" || { grep -q "is not recognized" "$scratch/appstream.log" && validate_appstream; } ||
   { cat "$scratch/appstream.log"; fail "AppStream data"; }
 grep -q '<release version="1.00"' "$scratch/root/usr/share/metainfo/$app.metainfo.xml" || fail "AppStream version"
 # Debian's hardening, read from the program's ELF headers: a position-

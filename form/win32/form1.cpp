@@ -1,0 +1,217 @@
+#include "form/win32/form1.hpp"
+
+#include <algorithm>
+#include <vector>
+
+#include "calc/calcular.hpp"
+#include "form/win32/error_report.hpp"
+#include "form/win32/program.hpp"
+#include "form/win32/wide_text.hpp"
+#include "runtime/errors.hpp"
+
+namespace {
+
+constexpr wchar_t kWindowClass[] = L"CalculadorDeFechasForm1";
+constexpr DWORD kWindowStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
+
+int screenDpi(int axis)
+{
+    HDC screen = GetDC(nullptr);
+    const int dpi = GetDeviceCaps(screen, axis);
+    ReleaseDC(nullptr, screen);
+    return dpi;
+}
+
+HFONT makeFont(const form1::Font& font, int dpiY)
+{
+    // A point is 1/72 inch; a negative height asks for the character height.
+    const int height = -static_cast<int>(font.points * dpiY / 72.0 + 0.5);
+    return CreateFontW(height, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
+                       CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, toWide(font.family).c_str());
+}
+
+// Dialog navigation follows the order in which controls were made, and a
+// screen reader names a box after the label made just before it: so the
+// controls are made in tab order, each caption right before its box.
+std::vector<const form1::Control*> creationOrder()
+{
+    std::vector<const form1::Control*> byTab;
+    for (const form1::Control& control : form1::kControls) {
+        byTab.push_back(&control);
+    }
+    std::ranges::sort(byTab, {}, &form1::Control::tabIndex);
+    std::vector<const form1::Control*> order;
+    for (const form1::Control* control : byTab) {
+        if (!control->captionOf.empty()) {
+            continue;  // made with its box
+        }
+        for (const form1::Control& caption : form1::kControls) {
+            if (caption.captionOf == control->name) {
+                order.push_back(&caption);
+            }
+        }
+        order.push_back(control);
+    }
+    return order;
+}
+
+struct WindowKind {
+    const wchar_t* className;
+    DWORD style;
+    DWORD extendedStyle;
+};
+
+WindowKind windowKind(const form1::Control& control)
+{
+    switch (control.kind) {
+        case form1::Kind::TextBox: return {L"EDIT", WS_TABSTOP | ES_AUTOHSCROLL, WS_EX_CLIENTEDGE};
+        case form1::Kind::Label: return {L"STATIC", SS_LEFT, 0};
+        case form1::Kind::ResultLine: return {L"STATIC", SS_LEFT | SS_NOPREFIX, 0};
+        case form1::Kind::CommandButton:
+            return {L"BUTTON", static_cast<DWORD>(WS_TABSTOP | (control.isDefault ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON)),
+                    0};
+    }
+    return {L"STATIC", 0, 0};
+}
+
+const form1::Control& controlWhere(bool form1::Control::*flag)
+{
+    return *std::ranges::find_if(form1::kControls, [flag](const form1::Control& c) { return c.*flag; });
+}
+
+}  // namespace
+
+Form1::Form1(HINSTANCE instance)
+{
+    WNDCLASSEXW windowClass{};
+    windowClass.cbSize = sizeof windowClass;
+    windowClass.lpfnWndProc = windowProcedure;
+    windowClass.hInstance = instance;
+    windowClass.hIcon = static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(1), IMAGE_ICON, 32, 32, 0));
+    windowClass.hIconSm = static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(1), IMAGE_ICON, 16, 16, 0));
+    windowClass.hCursor = LoadCursorW(nullptr, MAKEINTRESOURCEW(32512));  // IDC_ARROW
+    windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+    windowClass.lpszClassName = kWindowClass;
+    RegisterClassExW(&windowClass);
+
+    const int dpiX = screenDpi(LOGPIXELSX);
+    const int dpiY = screenDpi(LOGPIXELSY);
+    RECT frame{0, 0, twipsToPixels(form1::kClientWidth, dpiX), twipsToPixels(form1::kClientHeight, dpiY)};
+    AdjustWindowRectEx(&frame, kWindowStyle, FALSE, 0);
+    window_ =
+        CreateWindowExW(0, kWindowClass, toWide(form1::kTitle).c_str(), kWindowStyle, CW_USEDEFAULT, CW_USEDEFAULT,
+                        frame.right - frame.left, frame.bottom - frame.top, nullptr, nullptr, instance, this);
+    formFont_ = makeFont(form1::kFormFont, dpiY);
+    controlFont_ = makeFont(form1::kControlFont, dpiY);
+    createControls(instance);
+}
+
+Form1::~Form1()
+{
+    DestroyWindow(window_);
+    DeleteObject(formFont_);
+    DeleteObject(controlFont_);
+}
+
+void Form1::createControls(HINSTANCE instance)
+{
+    const int dpiX = screenDpi(LOGPIXELSX);
+    const int dpiY = screenDpi(LOGPIXELSY);
+    for (const form1::Control* control : creationOrder()) {
+        const WindowKind kind = windowKind(*control);
+        const TwipRect& place = control->place;
+        HWND made = CreateWindowExW(
+            kind.extendedStyle, kind.className, toWide(control->caption).c_str(), WS_CHILD | WS_VISIBLE | kind.style,
+            twipsToPixels(place.left, dpiX), twipsToPixels(place.top, dpiY), twipsToPixels(place.width, dpiX),
+            twipsToPixels(place.height, dpiY), window_,
+            reinterpret_cast<HMENU>(static_cast<INT_PTR>(controlId(control->name))), instance, nullptr);
+        SendMessageW(made, WM_SETFONT, reinterpret_cast<WPARAM>(control->ownFont ? controlFont_ : formFont_), FALSE);
+        if (control->maxLength > 0) {
+            SendMessageW(made, EM_SETLIMITTEXT, control->maxLength, 0);
+        }
+    }
+    focusBeforeDeactivation_ = control("txtDia");
+}
+
+HWND Form1::control(std::string_view name) const
+{
+    return GetDlgItem(window_, controlId(name));
+}
+
+std::u16string Form1::textoDeAnio() const
+{
+    return windowText(control("txtanio"));
+}
+std::u16string Form1::textoDeMes() const
+{
+    return windowText(control("txtmes"));
+}
+std::u16string Form1::textoDeDia() const
+{
+    return windowText(control("txtDia"));
+}
+
+void Form1::mostrarSalida(std::u16string_view texto)
+{
+    SetWindowTextW(control("lblsalida"), toWide(texto).c_str());
+}
+
+LRESULT CALLBACK Form1::windowProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    if (message == WM_NCCREATE) {
+        auto* form = static_cast<Form1*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
+        form->window_ = window;
+        SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(form));
+    }
+    auto* form = reinterpret_cast<Form1*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+    return form != nullptr ? form->handle(message, wParam, lParam) : DefWindowProcW(window, message, wParam, lParam);
+}
+
+LRESULT Form1::handle(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    static const int calcular = controlId(controlWhere(&form1::Control::isDefault).name);
+    static const int salir = controlId(controlWhere(&form1::Control::isCancel).name);
+    switch (message) {
+        case DM_GETDEFID:  // what Enter activates
+            return MAKELRESULT(calcular, DC_HASDEFID);
+        case WM_COMMAND: {
+            const int id = LOWORD(wParam);
+            if (id == calcular || id == IDOK) {
+                CmdCalcular_Click();
+            } else if (id == salir || id == IDCANCEL) {  // Esc comes as IDCANCEL
+                cmdsalir_Click();
+            }
+            return 0;
+        }
+        case WM_ACTIVATE:
+            // The focus goes back to the control that had it, also after the
+            // error report closes.
+            if (LOWORD(wParam) == WA_INACTIVE) {
+                focusBeforeDeactivation_ = GetFocus();
+            } else if (focusBeforeDeactivation_ != nullptr) {
+                SetFocus(focusBeforeDeactivation_);
+            }
+            return 0;
+        case WM_CTLCOLORSTATIC:  // labels on the window's own background
+            SetBkMode(reinterpret_cast<HDC>(wParam), TRANSPARENT);
+            return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_BTNFACE));
+        case WM_CLOSE: cmdsalir_Click(); return 0;
+        default: return DefWindowProcW(window_, message, wParam, lParam);
+    }
+}
+
+void Form1::CmdCalcular_Click()
+{
+    // A number that does not fit is reported, and the window stays as it
+    // was, so that what was typed can be mended rather than lost.
+    try {
+        calc::CmdCalcular_Click(*this);
+    } catch (const runtime::RuntimeError& error) {
+        reportRuntimeError(window_, error);
+    }
+}
+
+void Form1::cmdsalir_Click()
+{
+    endProgram();
+}

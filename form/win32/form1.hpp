@@ -1,0 +1,56 @@
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+#include <string_view>
+
+#include "calc/formulario.hpp"
+#include "form/form1_layout.hpp"
+
+// The program's only window, on the Windows API: day, month and year boxes
+// under their captions, "Calcular" with the result line below it, and
+// "Salir", built from the window's table. Its messages go through the
+// dialog manager (IsDialogMessage), which gives Tab, Enter, Esc and the
+// access keys their usual meaning.
+class Form1 final : public calc::Formulario {
+public:
+    explicit Form1(HINSTANCE instance);
+    ~Form1() override;
+    Form1(const Form1&) = delete;
+    Form1& operator=(const Form1&) = delete;
+    Form1(Form1&&) = delete;
+    Form1& operator=(Form1&&) = delete;
+
+    [[nodiscard]] HWND window() const { return window_; }
+    [[nodiscard]] HWND control(std::string_view name) const;
+
+    [[nodiscard]] std::u16string textoDeAnio() const override;
+    [[nodiscard]] std::u16string textoDeMes() const override;
+    [[nodiscard]] std::u16string textoDeDia() const override;
+    void mostrarSalida(std::u16string_view texto) override;
+
+private:
+    static LRESULT CALLBACK windowProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    LRESULT handle(UINT message, WPARAM wParam, LPARAM lParam);
+    void createControls(HINSTANCE instance);
+
+    void CmdCalcular_Click();
+    static void cmdsalir_Click();
+
+    HWND window_ = nullptr;
+    HFONT formFont_ = nullptr;
+    HFONT controlFont_ = nullptr;
+    HWND focusBeforeDeactivation_ = nullptr;
+};
+
+// The identifier of each control: 101 for the first in the table, and so on.
+constexpr int controlId(std::string_view name)
+{
+    for (std::size_t i = 0; i < form1::kControls.size(); ++i) {
+        if (form1::kControls[i].name == name) {
+            return 101 + static_cast<int>(i);
+        }
+    }
+    return 0;
+}

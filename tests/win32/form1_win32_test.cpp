@@ -1,0 +1,260 @@
+// The Windows window, driven with keys as a user's arrive: posted to the
+// control that has the focus and delivered through the program's own message
+// loop, dialog manager first.
+
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "form/twips.hpp"
+#include "form/win32/form1.hpp"
+#include "form/win32/program.hpp"
+
+namespace {
+
+std::wstring textOf(HWND window)
+{
+    std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(window)) + 1, L'\0');
+    text.resize(static_cast<std::size_t>(GetWindowTextW(window, text.data(), static_cast<int>(text.size()))));
+    return text;
+}
+
+class Form1Window : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        form = std::make_unique<Form1>(GetModuleHandleW(nullptr));
+        ShowWindow(form->window(), SW_SHOW);
+        pump();
+    }
+
+    // Delivers what is queued, as the program's loop would; true once the
+    // program has been asked to end.
+    bool pump()
+    {
+        MSG message{};
+        while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+            if (message.message == WM_QUIT) {
+                return true;
+            }
+            deliverMessage(form->window(), message);
+        }
+        return false;
+    }
+
+    // A key pressed and released where the focus is; the loop turns it into
+    // the character it types.
+    bool press(WORD key, bool alt = false)
+    {
+        HWND target = GetFocus() != nullptr ? GetFocus() : form->window();
+        const UINT scan = MapVirtualKeyW(key, MAPVK_VK_TO_VSC);
+        const LPARAM down = 1 | static_cast<LPARAM>(scan) << 16 | (alt ? 1L << 29 : 0);
+        PostMessageW(target, alt ? WM_SYSKEYDOWN : WM_KEYDOWN, key, down);
+        PostMessageW(target, alt ? WM_SYSKEYUP : WM_KEYUP, key, down | 3L << 30);
+        return pump();
+    }
+
+    void type(const std::wstring& text)
+    {
+        for (const wchar_t character : text) {
+            press(LOBYTE(VkKeyScanW(character)));
+        }
+    }
+
+    void typeDate(const std::wstring& dia, const std::wstring& mes, const std::wstring& anio)
+    {
+        type(dia);
+        press(VK_TAB);
+        type(mes);
+        press(VK_TAB);
+        type(anio);
+    }
+
+    [[nodiscard]] HWND control(const char* name) const { return form->control(name); }
+    [[nodiscard]] std::wstring salida() const { return textOf(control("lblsalida")); }
+
+    std::unique_ptr<Form1> form;
+};
+
+struct Request {
+    const wchar_t* dia;
+    const wchar_t* mes;
+    const wchar_t* anio;
+    const wchar_t* result;
+};
+
+class Requests : public Form1Window, public ::testing::WithParamInterface<Request> {};
+
+TEST_P(Requests, EnterShowsTheResult)
+{
+    typeDate(GetParam().dia, GetParam().mes, GetParam().anio);
+    press(VK_RETURN);
+    EXPECT_EQ(salida(), GetParam().result);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Dates, Requests,
+    ::testing::Values(Request{L"7", L"5", L"2003", L"Mi\u00E9rcoles"}, Request{L"29", L"2", L"2000", L"Martes"},
+                      Request{L"1", L"1", L"999", L"Mal a\u00F1o"}, Request{L"1", L"13", L"2003", L"Mal mes"},
+                      Request{L"29", L"2", L"1900", L"Mal d\u00ECa"}, Request{L"4.6", L"5", L"2003", L"Lunes"},
+                      Request{L"", L"", L"", L"Mal a\u00F1o"}));
+
+TEST_F(Form1Window, TitleSizeAndPlaces)
+{
+    EXPECT_EQ(textOf(form->window()), L"Calculador de fechas");
+    HDC screen = GetDC(nullptr);
+    const int dpiX = GetDeviceCaps(screen, LOGPIXELSX);
+    const int dpiY = GetDeviceCaps(screen, LOGPIXELSY);
+    ReleaseDC(nullptr, screen);
+    RECT client{};
+    GetClientRect(form->window(), &client);
+    EXPECT_EQ(client.right, twipsToPixels(4680, dpiX));
+    EXPECT_EQ(client.bottom, twipsToPixels(3195, dpiY));
+    EXPECT_EQ(GetWindowLongW(form->window(), GWL_STYLE) & (WS_THICKFRAME | WS_MAXIMIZEBOX), 0);  // fixed size
+
+    struct Place {
+        const char* name;
+        const wchar_t* caption;
+        RECT twips;  // left, top, width, height
+    };
+    const Place places[] = {
+        {"txtDia", L"", {480, 720, 735, 285}},
+        {"txtmes", L"", {1440, 720, 735, 285}},
+        {"cmdsalir", L"&Salir", {3600, 240, 855, 735}},
+        {"CmdCalcular", L"&Calcular", {1080, 1080, 1575, 495}},
+        {"txtanio", L"", {2400, 720, 735, 285}},
+        {"Label3", L"Ingrese el d\u00ECa", {480, 120, 735, 375}},
+        {"Label2", L"Ingrese el a\u00F1o", {2400, 120, 735, 495}},
+        {"Label1", L"Ingrese el mes", {1440, 120, 735, 495}},
+        {"lblsalida", L"", {1080, 1680, 1575, 255}},
+    };
+    for (const Place& place : places) {
+        SCOPED_TRACE(place.name);
+        RECT shown{};
+        GetWindowRect(control(place.name), &shown);
+        MapWindowPoints(nullptr, form->window(), reinterpret_cast<POINT*>(&shown), 2);
+        EXPECT_EQ(shown.left, twipsToPixels(place.twips.left, dpiX));
+        EXPECT_EQ(shown.top, twipsToPixels(place.twips.top, dpiY));
+        EXPECT_EQ(shown.right - shown.left, twipsToPixels(place.twips.right, dpiX));
+        EXPECT_EQ(shown.bottom - shown.top, twipsToPixels(place.twips.bottom, dpiY));
+        EXPECT_EQ(textOf(control(place.name)), place.caption);
+    }
+}
+
+TEST_F(Form1Window, FontsOfTheWindowAndOfTheControls)
+{
+    const auto family = [this](const char* name) {
+        LOGFONTW font{};
+        GetObjectW(reinterpret_cast<HFONT>(SendMessageW(control(name), WM_GETFONT, 0, 0)), sizeof font, &font);
+        return std::wstring(font.lfFaceName);
+    };
+    for (const char* name : {"txtDia", "Label1", "Label2", "Label3"}) {
+        EXPECT_EQ(family(name), L"Tahoma") << name;
+    }
+    for (const char* name : {"txtmes", "txtanio", "cmdsalir", "CmdCalcular", "lblsalida"}) {
+        EXPECT_EQ(family(name), L"MS Sans Serif") << name;
+    }
+}
+
+TEST_F(Form1Window, TabOrderFromTheDayBox)
+{
+    EXPECT_EQ(GetFocus(), control("txtDia"));
+    for (const char* next : {"txtmes", "txtanio", "CmdCalcular", "cmdsalir", "txtDia"}) {
+        press(VK_TAB);
+        EXPECT_EQ(GetFocus(), control(next)) << next;
+    }
+}
+
+TEST_F(Form1Window, BoxLengths)
+{
+    typeDate(L"123456789", L"123", L"200345");
+    EXPECT_EQ(textOf(control("txtDia")), L"123456789");
+    EXPECT_EQ(textOf(control("txtmes")), L"12");
+    EXPECT_EQ(textOf(control("txtanio")), L"2003");
+}
+
+TEST_F(Form1Window, AltCAsksAndTypingAloneChangesNothing)
+{
+    typeDate(L"7", L"5", L"2003");
+    EXPECT_EQ(salida(), L"");
+    press('C', true);
+    EXPECT_EQ(salida(), L"Mi\u00E9rcoles");
+}
+
+TEST_F(Form1Window, EscAltSAndClosingEndTheProgram)
+{
+    EXPECT_TRUE(press(VK_ESCAPE));
+    EXPECT_TRUE(press('S', true));
+    PostMessageW(form->window(), WM_CLOSE, 0, 0);
+    EXPECT_TRUE(pump());
+}
+
+// Reads the error report once it is up, and dismisses it as a user would.
+std::wstring reportShown;
+void CALLBACK dismissReport(HWND /*window*/, UINT /*message*/, UINT_PTR timer, DWORD /*time*/)
+{
+    HWND box = FindWindowW(L"#32770", L"Calculador de fechas");
+    if (box == nullptr) {
+        return;
+    }
+    KillTimer(nullptr, timer);
+    const bool errorIcon = GetDlgItem(box, 0x440) != nullptr;  // the message box's icon
+    reportShown = textOf(GetDlgItem(box, 0xFFFF)) + (errorIcon ? L"|icon" : L"|no icon");
+    PostMessageW(box, WM_COMMAND, IDOK, 0);
+}
+
+TEST_F(Form1Window, OverflowIsReportedAndTheWindowKeepsItsTexts)
+{
+    typeDate(L"7", L"5", L"2003");
+    press(VK_RETURN);
+    SetFocus(control("txtmes"));
+    press(VK_BACK);
+    type(L"-1");
+
+    reportShown.clear();
+    SetTimer(nullptr, 0, 50, dismissReport);
+    press(VK_RETURN);
+
+    EXPECT_EQ(reportShown, L"Error de ejecuci\u00F3n 6:\n\nDesbordamiento|icon");
+    EXPECT_TRUE(IsWindowVisible(form->window()));
+    EXPECT_EQ(salida(), L"Mi\u00E9rcoles");
+    EXPECT_EQ(textOf(control("txtmes")), L"-1");
+    EXPECT_EQ(textOf(control("txtanio")), L"2003");
+}
+
+// The version record, read back from the built program as Windows reads it.
+TEST(VersionRecord, ReadBackFromTheProgram)
+{
+    wchar_t program[MAX_PATH] = L"";
+    ASSERT_GT(GetEnvironmentVariableW(L"CALCULADOR_EXE", program, MAX_PATH), 0U);
+    const DWORD size = GetFileVersionInfoSizeW(program, nullptr);
+    ASSERT_GT(size, 0U);
+    std::vector<char> record(size);
+    ASSERT_TRUE(GetFileVersionInfoW(program, 0, size, record.data()));
+
+    VS_FIXEDFILEINFO* fixed = nullptr;
+    UINT length = 0;
+    ASSERT_TRUE(VerQueryValueW(record.data(), L"\\", reinterpret_cast<void**>(&fixed), &length));
+    EXPECT_EQ(fixed->dwFileVersionMS, MAKELONG(0, 1));
+    EXPECT_EQ(fixed->dwFileVersionLS, 0U);
+    EXPECT_EQ(fixed->dwProductVersionMS, MAKELONG(0, 1));
+    EXPECT_EQ(fixed->dwProductVersionLS, 0U);
+
+    WORD* translation = nullptr;
+    ASSERT_TRUE(
+        VerQueryValueW(record.data(), L"\\VarFileInfo\\Translation", reinterpret_cast<void**>(&translation), &length));
+    EXPECT_EQ(translation[0], 0x0409);
+    EXPECT_EQ(translation[1], 1200);
+    for (const wchar_t* field : {L"FileVersion", L"ProductVersion"}) {
+        wchar_t* value = nullptr;
+        const std::wstring path = std::wstring(L"\\StringFileInfo\\040904B0\\") + field;
+        ASSERT_TRUE(VerQueryValueW(record.data(), path.c_str(), reinterpret_cast<void**>(&value), &length));
+        EXPECT_EQ(std::wstring(value), L"1.00") << field;
+    }
+}
+
+}  // namespace

@@ -1,0 +1,93 @@
+#!/usr/bin/python3
+"""End-to-end test of the Windows program under Wine, as a user meets it.
+
+Starts the real calculador-fechas.exe on the X display Wine draws on, types
+with real key strokes (xdotool), and reads the result line from another
+Windows process, read_result.exe. Checks the typical request, the overflow
+report that leaves the window as it was, Alt+C, and Esc ending the program
+with status 0. Needs DISPLAY and WINEPREFIX set, the Wine server up.
+
+    window_wine_e2e.py WINE calculador-fechas.exe read_result.exe
+"""
+import subprocess
+import sys
+import time
+
+TITLE = "Calculador de fechas"
+WAIT = 30  # seconds, for anything to appear
+
+
+def fail(message):
+    print(f"FAIL: {message}")
+    sys.exit(1)
+
+
+def wait_for(what, probe):
+    deadline = time.monotonic() + WAIT
+    while time.monotonic() < deadline:
+        found = probe()
+        if found:
+            return found
+        time.sleep(0.2)
+    fail(f"timed out waiting for {what}")
+
+
+def windows():
+    """The visible X windows with the program's title: its own, and the
+    error report's while it is up."""
+    return subprocess.run(["xdotool", "search", "--onlyvisible", "--name", f"^{TITLE}$"], capture_output=True,
+                          text=True).stdout.split()
+
+
+def main():
+    wine, program, read_result = sys.argv[1:4]
+
+    def result():
+        shown = subprocess.run([wine, read_result], capture_output=True)
+        return shown.stdout.decode("utf-8") if shown.returncode == 0 else None
+
+    def keys(*strokes):
+        subprocess.run(["xdotool", "key", "--delay", "80", *strokes], check=True, timeout=WAIT)
+
+    def expect(text):
+        wait_for(f"{text!r} in the result line", lambda: result() == text)
+
+    window_program = subprocess.Popen([wine, program], stderr=subprocess.DEVNULL)
+    try:
+        window = wait_for("the window", windows)[0]
+        subprocess.run(["xdotool", "windowfocus", "--sync", window], check=True, timeout=WAIT)  # no window manager
+
+        keys("7", "Tab", "5", "Tab", "2", "0", "0", "3", "Return")
+        expect("Mi\u00e9rcoles")
+
+        # An overflow, a month of -1: the report comes up over the window,
+        # and once it is dismissed the window goes on with what was typed.
+        keys("shift+Tab", "minus", "1", "Return")  # Tab selects what the month box holds
+        wait_for("the error report", lambda: len(windows()) == 2)
+        keys("Return")
+        wait_for("the report to close", lambda: len(windows()) == 1)
+        if window_program.poll() is not None:
+            fail("the program ended after the report")
+        if result() != "Mi\u00e9rcoles":
+            fail(f"the result line changed after the report: {result()!r}")
+
+        # The next day, asked for with the access key of "Calcular".
+        keys("shift+Tab", "8", "Tab", "5", "alt+c")
+        expect("Jueves")
+
+        subprocess.run(["xdotool", "windowfocus", "--sync", window], check=True, timeout=WAIT)
+        keys("Escape")
+        try:
+            status = window_program.wait(timeout=WAIT)
+        except subprocess.TimeoutExpired:
+            fail("Esc did not end the program")
+        if status != 0:
+            fail(f"the program ended with status {status}")
+        print("1 passed, 0 failed")
+    finally:
+        if window_program.poll() is None:
+            window_program.kill()
+
+
+if __name__ == "__main__":
+    main()
