@@ -1,6 +1,8 @@
 #!/usr/bin/env python3
-"""Start-up of calculador-fechas against a bare Qt window of the same size,
-and against that window holding one empty text box.
+"""Start-up of calculador-fechas against a bare window of the same size, and
+against that window holding one empty text box: the Qt program against a
+bare Qt window, or with --wine the Windows program against a bare window on
+the Windows API, both run by that Wine (its server already up).
 
 For each run: the time from just before the exec to the first map of a
 top-level window, seen by an X client listening on the root window, and the
@@ -9,7 +11,7 @@ Runs alternate between the programs under one Xvfb, with the session bus and
 accessibility bus launcher a desktop session has; medians and the ratios
 come last.
 
-    startup.py path/to/calculador-fechas path/to/bare_window [runs]
+    startup.py [--wine WINE] path/to/calculador-fechas path/to/bare_window [runs]
 """
 import ctypes
 import os
@@ -52,9 +54,14 @@ def measure(xlib, display, command, env):
 
 
 def main():
-    ours, bare = os.path.abspath(sys.argv[1]), os.path.abspath(sys.argv[2])
-    runs = int(sys.argv[3]) if len(sys.argv) > 3 else 15
-    programs = {"calculador-fechas": (ours,), "bare Qt window": (bare,), "bare with a text box": (bare, "--text-box")}
+    arguments = sys.argv[1:]
+    launcher = ()
+    if arguments[0] == "--wine":
+        launcher, arguments = (arguments[1],), arguments[2:]
+    ours, bare = os.path.abspath(arguments[0]), os.path.abspath(arguments[1])
+    runs = int(arguments[2]) if len(arguments) > 2 else 15
+    programs = {"calculador-fechas": (*launcher, ours), "bare window": (*launcher, bare),
+                "bare with a text box": (*launcher, bare, "--text-box")}
     server, display_name = start_xvfb()
     session, env = start_session_bus(display_name)
     try:
@@ -68,6 +75,9 @@ def main():
         display = xlib.XOpenDisplay(display_name.encode())
         xlib.XSelectInput(display, xlib.XDefaultRootWindow(display), SUBSTRUCTURE_NOTIFY_MASK)
 
+        if launcher:
+            # The prefix's desktop comes up on the display it is booted on.
+            subprocess.run([*launcher, "wineboot", "-i"], env=env, stderr=subprocess.DEVNULL, check=True)
         for command in programs.values():
             measure(xlib, display, command, env)  # warms the file cache
         results = {label: [] for label in programs}
@@ -86,7 +96,7 @@ def main():
         medians[label] = (seconds, rss)
         print(f"{label:21} median start-up {seconds * 1000:6.1f} ms   peak RSS {rss / 1024:5.1f} MiB   ({runs} runs)")
     ours_time, ours_rss = medians["calculador-fechas"]
-    for label in ("bare with a text box", "bare Qt window"):
+    for label in ("bare with a text box", "bare window"):
         print(f"ratio calculador-fechas / {label}: start-up {ours_time / medians[label][0]:.2f}, "
               f"peak RSS {ours_rss / medians[label][1]:.2f}")
 

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Builds optimised and runs both benchmarks: the weekday reckoning against
-# <chrono> with the whole request, then start-up against a bare Qt window.
+# Builds optimised and runs the benchmarks: the weekday reckoning against
+# <chrono> with the whole request; start-up against a bare Qt window; and the
+# Windows program's size and its start-up under Wine against a bare window.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -14,4 +15,16 @@ echo "== Weekday reckoning and whole request"
 build/bench/weekday_bench --benchmark_repetitions=20 --benchmark_enable_random_interleaving=true \
     --benchmark_min_time=0.05 --benchmark_report_aggregates_only=true "$@"
 echo "== Start-up"
-/usr/bin/python3 bench/startup.py build/form/calculador-fechas build/bench/bare_window 15
+/usr/bin/python3 bench/startup.py build/form/qt/calculador-fechas build/bench/bare_window 15
+
+echo "== The Windows program under Wine"
+source scripts/wine-session.sh
+scripts/install-deps.sh windows
+cmake -S . -B build-windows --toolchain cmake/mingw-w64-x86_64.cmake -DCMAKE_BUILD_TYPE=Release \
+  -DCALCULADOR_BENCHMARKS=ON >/dev/null
+cmake --build build-windows -j"$(nproc)" --target calculador-fechas bare_window_win32
+echo "calculador-fechas.exe: $(stat -c %s build-windows/form/win32/calculador-fechas.exe) bytes"
+trap end_wine_session EXIT
+start_wine_session
+/usr/bin/python3 bench/startup.py --wine "$wine" build-windows/form/win32/calculador-fechas.exe \
+  build-windows/bench/bare_window_win32.exe 15

@@ -7,7 +7,7 @@ scripts/install-deps.sh run
 cmake -S . -B build -DCMAKE_BUILD_TYPE=Release -DCALCULADOR_TESTS=OFF >/dev/null
 cmake --build build --target calculador-fechas -j"$(nproc)"
 
-program=build/form/calculador-fechas
+program=build/form/qt/calculador-fechas
 if [[ -z "${DISPLAY:-}" && -z "${WAYLAND_DISPLAY:-}" ]]; then
   echo "No display here: starting the window on a virtual X server (xvfb-run); Ctrl+C ends it." >&2
   scripts/install-deps.sh display
