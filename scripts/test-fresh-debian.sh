@@ -11,6 +11,7 @@ cd "$(dirname "$0")/.."
 [[ $(id -u) == 0 ]] || { echo "$0: needs root, to make and enter the roots" >&2; exit 2; }
 source scripts/fresh-root.sh
 trap leave_root EXIT
+trap 'exit 130' INT TERM  # so that the root is left even then
 
 total=0
 for suite in "$@"; do

@@ -14,6 +14,7 @@ finish() {
   leave_root
 }
 trap finish EXIT
+trap 'exit 130' INT TERM  # so that the root is left even then
 fail() { echo "FAIL: $*"; exit 1; }
 
 make_root "$(. /etc/os-release && echo "$VERSION_CODENAME")"
