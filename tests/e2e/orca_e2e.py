@@ -22,15 +22,11 @@ import time
 import tty
 
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "support"))
+from end_to_end import expect_ended_by_esc, fail, stop, wait_for  # noqa: E402
 from virtual_display import start_session_bus, start_xvfb  # noqa: E402
 
 WAIT = 20  # seconds, for anything to be spoken
 SPOKEN = re.compile(r"SPEECH OUTPUT: '(.*?)'", re.DOTALL)
-
-
-def fail(message):
-    print(f"FAIL: {message}")
-    sys.exit(1)
 
 
 class Listener:
@@ -103,14 +99,11 @@ def xdotool(*args):
 
 def wait_for_one_window():
     """The window, once it is the only one of its title (the report has the same)."""
-    deadline = time.monotonic() + WAIT
-    while time.monotonic() < deadline:
+    def alone():
         found = subprocess.run(["xdotool", "search", "--onlyvisible", "--name", "^Calculador de fechas$"],
                                capture_output=True, text=True).stdout.split()
-        if len(found) == 1:
-            return found[0]
-        time.sleep(0.1)
-    fail("the error report did not close")
+        return found[0] if len(found) == 1 else None
+    return wait_for("the error report to close", alone, WAIT)
 
 
 def main():
@@ -176,21 +169,10 @@ def main():
         window = wait_for_one_window()
         xdotool("windowfocus", "--sync", window)
         keys("Escape")
-        try:
-            status = window_program.wait(timeout=WAIT)
-        except subprocess.TimeoutExpired:
-            fail("Esc did not end the program")
-        if status != 0:
-            fail(f"the program ended with status {status}")
+        expect_ended_by_esc(window_program, WAIT)
         print("1 passed, 0 failed")
     finally:
-        for child in reversed(children):
-            if child.poll() is None:
-                child.send_signal(signal.SIGTERM)
-                try:
-                    child.wait(timeout=5)
-                except subprocess.TimeoutExpired:
-                    child.kill()
+        stop(children)
         stop_processes_of(home)
         shutil.rmtree(home, ignore_errors=True)
 

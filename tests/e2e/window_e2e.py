@@ -10,12 +10,11 @@ Esc and expects exit status 0.
     window_e2e.py path/to/calculador-fechas
 """
 import os
-import signal
 import subprocess
 import sys
-import time
 
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "support"))
+from end_to_end import expect_ended_by_esc, fail, stop, wait_for  # noqa: E402
 from virtual_display import start_session_bus, start_xvfb  # noqa: E402
 
 import gi
@@ -24,22 +23,7 @@ gi.require_version("Atspi", "2.0")
 from gi.repository import Atspi  # noqa: E402
 
 TITLE = "Calculador de fechas"
-WAIT = 15  # seconds, for anything to appear
-
-
-def fail(message):
-    print(f"FAIL: {message}")
-    sys.exit(1)
-
-
-def wait_for(what, probe):
-    deadline = time.monotonic() + WAIT
-    while time.monotonic() < deadline:
-        found = probe()
-        if found:
-            return found
-        time.sleep(0.1)
-    fail(f"timed out waiting for {what}")
+WAIT = 15  # seconds, for the program to end
 
 
 def xdotool(*args):
@@ -79,7 +63,7 @@ def main():
         os.environ.update(session_env)
 
         env = dict(os.environ, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", QT_QPA_PLATFORM="xcb")
-        window_program = subprocess.Popen([program], env=env, stderr=subprocess.PIPE, text=True)
+        window_program = subprocess.Popen([program], env=env)
         children.append(window_program)
         window = wait_for("the window", lambda: subprocess.run(
             ["xdotool", "search", "--onlyvisible", "--name", f"^{TITLE}$"], capture_output=True,
@@ -140,21 +124,10 @@ def main():
 
         xdotool("windowfocus", "--sync", window)
         xdotool("key", "Escape")
-        try:
-            status = window_program.wait(timeout=WAIT)
-        except subprocess.TimeoutExpired:
-            fail("Esc did not end the program")
-        if status != 0:
-            fail(f"the program ended with status {status}: {window_program.stderr.read()}")
+        expect_ended_by_esc(window_program, WAIT)
         print("1 passed, 0 failed")
     finally:
-        for child in reversed(children):
-            if child.poll() is None:
-                child.send_signal(signal.SIGTERM)
-                try:
-                    child.wait(timeout=5)
-                except subprocess.TimeoutExpired:
-                    child.kill()
+        stop(children)
 
 
 if __name__ == "__main__":

@@ -9,27 +9,15 @@ with status 0. Needs DISPLAY and WINEPREFIX set, the Wine server up.
 
     window_wine_e2e.py WINE calculador-fechas.exe read_result.exe
 """
+import os
 import subprocess
 import sys
-import time
+
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "support"))
+from end_to_end import expect_ended_by_esc, fail, stop, wait_for  # noqa: E402
 
 TITLE = "Calculador de fechas"
 WAIT = 30  # seconds, for anything to appear
-
-
-def fail(message):
-    print(f"FAIL: {message}")
-    sys.exit(1)
-
-
-def wait_for(what, probe):
-    deadline = time.monotonic() + WAIT
-    while time.monotonic() < deadline:
-        found = probe()
-        if found:
-            return found
-        time.sleep(0.2)
-    fail(f"timed out waiting for {what}")
 
 
 def windows():
@@ -50,11 +38,11 @@ def main():
         subprocess.run(["xdotool", "key", "--delay", "80", *strokes], check=True, timeout=WAIT)
 
     def expect(text):
-        wait_for(f"{text!r} in the result line", lambda: result() == text)
+        wait_for(f"{text!r} in the result line", lambda: result() == text, WAIT)
 
     window_program = subprocess.Popen([wine, program], stderr=subprocess.DEVNULL)
     try:
-        window = wait_for("the window", windows)[0]
+        window = wait_for("the window", windows, WAIT)[0]
         subprocess.run(["xdotool", "windowfocus", "--sync", window], check=True, timeout=WAIT)  # no window manager
 
         keys("7", "Tab", "5", "Tab", "2", "0", "0", "3", "Return")
@@ -63,9 +51,9 @@ def main():
         # An overflow, a month of -1: the report comes up over the window,
         # and once it is dismissed the window goes on with what was typed.
         keys("shift+Tab", "minus", "1", "Return")  # Tab selects what the month box holds
-        wait_for("the error report", lambda: len(windows()) == 2)
+        wait_for("the error report", lambda: len(windows()) == 2, WAIT)
         keys("Return")
-        wait_for("the report to close", lambda: len(windows()) == 1)
+        wait_for("the report to close", lambda: len(windows()) == 1, WAIT)
         if window_program.poll() is not None:
             fail("the program ended after the report")
         if result() != "Mi\u00e9rcoles":
@@ -77,16 +65,10 @@ def main():
 
         subprocess.run(["xdotool", "windowfocus", "--sync", window], check=True, timeout=WAIT)
         keys("Escape")
-        try:
-            status = window_program.wait(timeout=WAIT)
-        except subprocess.TimeoutExpired:
-            fail("Esc did not end the program")
-        if status != 0:
-            fail(f"the program ended with status {status}")
+        expect_ended_by_esc(window_program, WAIT)
         print("1 passed, 0 failed")
     finally:
-        if window_program.poll() is None:
-            window_program.kill()
+        stop([window_program])
 
 
 if __name__ == "__main__":
