@@ -74,9 +74,11 @@ WindowKind windowKind(const form1::Control& control)
     return {L"STATIC", 0, 0};
 }
 
-const form1::Control& controlWhere(bool form1::Control::*flag)
+// The identifier of the button that Enter, or Esc, activates.
+template <typename Predicate>
+int buttonId(Predicate predicate)
 {
-    return *std::ranges::find_if(form1::kControls, [flag](const form1::Control& c) { return c.*flag; });
+    return controlId(std::ranges::find_if(form1::kControls, predicate)->name);
 }
 
 }  // namespace
@@ -169,8 +171,8 @@ LRESULT CALLBACK Form1::windowProcedure(HWND window, UINT message, WPARAM wParam
 
 LRESULT Form1::handle(UINT message, WPARAM wParam, LPARAM lParam)
 {
-    static const int calcular = controlId(controlWhere(&form1::Control::isDefault).name);
-    static const int salir = controlId(controlWhere(&form1::Control::isCancel).name);
+    static const int calcular = buttonId([](const form1::Control& control) { return control.isDefault; });
+    static const int salir = buttonId([](const form1::Control& control) { return control.isCancel; });
     switch (message) {
         case DM_GETDEFID:  // what Enter activates
             return MAKELRESULT(calcular, DC_HASDEFID);
