@@ -105,7 +105,7 @@ Form1::Form1(HINSTANCE instance)
                         frame.right - frame.left, frame.bottom - frame.top, nullptr, nullptr, instance, this);
     formFont_ = makeFont(form1::kFormFont, dpiY);
     controlFont_ = makeFont(form1::kControlFont, dpiY);
-    createControls(instance);
+    createControls(instance, dpiX, dpiY);
 }
 
 Form1::~Form1()
@@ -115,10 +115,8 @@ Form1::~Form1()
     DeleteObject(controlFont_);
 }
 
-void Form1::createControls(HINSTANCE instance)
+void Form1::createControls(HINSTANCE instance, int dpiX, int dpiY)
 {
-    const int dpiX = screenDpi(LOGPIXELSX);
-    const int dpiY = screenDpi(LOGPIXELSY);
     for (const form1::Control* control : creationOrder()) {
         const WindowKind kind = windowKind(*control);
         const TwipRect& place = control->place;

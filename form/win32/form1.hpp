@@ -33,7 +33,7 @@ public:
 private:
     static LRESULT CALLBACK windowProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT handle(UINT message, WPARAM wParam, LPARAM lParam);
-    void createControls(HINSTANCE instance);
+    void createControls(HINSTANCE instance, int dpiX, int dpiY);
 
     void CmdCalcular_Click();
     static void cmdsalir_Click();
