@@ -56,18 +56,26 @@ private:
     // What the last error report showed, and as what a screen reader took it.
     QString reportShown;
     QAccessible::Role reportRole = QAccessible::NoRole;
+    bool textTakesFocus = true;  // screen readers pass over such a label
 
     // Watches for the error report, reads it and dismisses it as a user would.
     void dismissNextReport()
     {
         reportShown.clear();
         reportRole = QAccessible::NoRole;
+        textTakesFocus = true;
         QTimer::singleShot(0, this, [this] {
             auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
             if (box != nullptr) {
                 reportShown = box->windowTitle() + QLatin1Char('|') + box->text() + QLatin1Char('|') +
                               box->button(QMessageBox::Ok)->text();
-                reportRole = QAccessible::queryAccessibleInterface(box)->role();
+                const QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(box);
+                reportRole = accessible->role();
+                textTakesFocus = false;
+                for (int i = 0; i < accessible->childCount(); ++i) {
+                    const QAccessibleInterface* child = accessible->child(i);
+                    textTakesFocus |= child->role() == QAccessible::StaticText && child->state().focusable;
+                }
                 box->accept();
             }
         });
@@ -273,6 +281,7 @@ private slots:
         QCOMPARE(reportShown,
                  QStringLiteral("Calculador de fechas|Error de ejecuci\u00F3n 6:\n\nDesbordamiento|Aceptar"));
         QCOMPARE(reportRole, QAccessible::AlertMessage);
+        QVERIFY(!textTakesFocus);
         QVERIFY(form->isVisible());
         QCOMPARE(salida(), QStringLiteral("Mi\u00E9rcoles"));
         QCOMPARE(box("txtDia")->text(), dia);

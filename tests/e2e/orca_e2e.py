@@ -60,13 +60,14 @@ class Listener:
             return SPOKEN.findall(self.text)
 
     def expect(self, *phrases):
-        """Waits until every phrase has been spoken since the last call."""
+        """Waits until every phrase has been spoken since the last call; gives
+        what was spoken."""
         deadline = time.monotonic() + WAIT
         while time.monotonic() < deadline:
             new = self.utterances()[self.heard:]
             if all(any(phrase in said for said in new) for phrase in phrases):
                 self.heard += len(new)
-                return
+                return new
             time.sleep(0.1)
         fail(f"Orca did not say {phrases!r}; it said {self.utterances()[self.heard:]!r}")
 
@@ -162,7 +163,8 @@ def main():
 
         # An overflow: the report is read, with its button in Spanish.
         keys("Tab", "minus", "1", "Return")
-        ears.expect("Error de ejecuci\u00f3n 6", "Desbordamiento", "Aceptar")
+        heard = ears.expect("Error de ejecuci\u00f3n 6", "Desbordamiento", "Aceptar")
+        print(f"Orca said for the report: {heard!r}")
         keys("Return")
         # With no window manager, nothing gives the window back its focus
         # once the report is gone.
