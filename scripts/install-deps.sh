@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the project needs, and only those missing, so
 # that a second run costs a second. Names are Debian's unversioned ones, the
-# same on Debian 12 and Debian 13.
+# same on Debian 12 and Debian 13. Wine is whichever of its two package names
+# the distribution has; where it has neither, everything else is installed
+# and the Windows tests say they could not run.
 #   scripts/install-deps.sh run         building and running the program
 #   scripts/install-deps.sh display     a virtual X server, where there is no display
 #   scripts/install-deps.sh package     making the Debian package
@@ -15,7 +17,7 @@ run=(cmake make g++ qt6-base-dev qt6-translations-l10n fonts-dejavu-core)
 display=(xvfb xauth)
 package=(dpkg-dev file)
 screenshot=("${display[@]}" xdotool imagemagick)
-windows=(cmake make g++-mingw-w64-x86-64-posix googletest wine64 xvfb xdotool python3)
+windows=(cmake make g++-mingw-w64-x86-64-posix googletest wine xvfb xdotool python3)
 test=(
   "${run[@]}" "${package[@]}" "${windows[@]}"
   googletest libgtest-dev libbenchmark-dev                   # unit tests and benchmarks
@@ -36,14 +38,31 @@ for group in "$@"; do
   esac
 done
 
+installed() { dpkg-query -W -f='${Status}' "$1" 2>/dev/null | grep -q "ok installed"; }
+offered() { apt-cache policy "$1" 2>/dev/null | grep -q 'Candidate: [^(]'; }
+
 missing=()
 for name in "${wanted[@]}"; do
-  dpkg-query -W -f='${Status}' "$name" 2>/dev/null | grep -q "ok installed" || missing+=("$name")
+  if [[ $name == wine ]]; then
+    installed wine64 || installed wine || missing+=(wine)  # resolved below
+  else
+    installed "$name" || missing+=("$name")
+  fi
 done
+((${#missing[@]})) || exit 0
+export DEBIAN_FRONTEND=noninteractive
+apt-get update -q
+mapfile -t missing < <(printf '%s\n' "${missing[@]}" | sort -u)
+if [[ " ${missing[*]} " == *" wine "* ]]; then
+  # wine64 holds the 64-bit loader on Debian 12 and 13; newer packaging puts
+  # it in wine.
+  mapfile -t missing < <(printf '%s\n' "${missing[@]}" | grep -vx wine)
+  if offered wine64; then missing+=(wine64)
+  elif offered wine; then missing+=(wine)
+  else echo "Wine: neither wine64 nor wine is in this distribution's packages; the Windows tests cannot run." >&2
+  fi
+fi
 if ((${#missing[@]})); then
-  mapfile -t missing < <(printf '%s\n' "${missing[@]}" | sort -u)
   echo "Installing: ${missing[*]}"
-  export DEBIAN_FRONTEND=noninteractive
-  apt-get update -q
   apt-get install -y -q --no-install-recommends "${missing[@]}"
 fi

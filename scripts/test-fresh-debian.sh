@@ -4,6 +4,8 @@
 # start with mmdebstrap and holding a clone of the committed HEAD: what a
 # newcomer's freshly installed machine has, so that a package missing from
 # scripts/install-deps.sh fails here instead of hiding behind this machine's.
+# Every stage of the tests must run in these roots: one that could not, for
+# want of a package, fails the run.
 #   scripts/test-fresh-debian.sh [SUITE...]     as root; e.g. trixie bookworm
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -22,7 +24,9 @@ for suite in "$@"; do
   log=$(mktemp)
   in_root "cd /root/project && bash scripts/test.sh" 2>&1 | tee "$log"
   passed=$(sed -n 's/^tests: \([0-9]*\) passed, 0 failed$/\1/p' "$log" | tail -n1)
+  skipped=$(grep '^stage not run:' "$log" || true)
   rm -f "$log"
+  [[ -z $skipped ]] || { echo "==== Debian $suite: every stage must run here, but: $skipped" >&2; exit 1; }
   leave_root
   echo "==== Debian $suite: $passed tests passed in $((SECONDS - start)) s"
   total=$((total + passed))
