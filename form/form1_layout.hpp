@@ -16,7 +16,7 @@ inline constexpr int kClientHeight = 3195;
 
 struct Font {
     std::u16string_view family;
-    double points;
+    double points = 0;
 };
 // The window's own font; where a family is missing, the system picks its
 // nearest match.
@@ -32,13 +32,13 @@ enum class Kind : std::uint8_t {
 };
 
 struct Control {
-    Kind kind;
+    Kind kind{};
     std::string_view name;
     std::u16string_view caption;  // "&" marks the access key
-    TwipRect place;
-    int tabIndex;
-    bool ownFont;                // kControlFont, else kFormFont
-    int maxLength;               // of a text box; 0 for none
+    TwipRect place{};
+    int tabIndex = 0;
+    bool ownFont = false;        // kControlFont, else kFormFont
+    int maxLength = 0;           // of a text box; 0 for none
     std::string_view captionOf;  // the box a label names, for screen readers too
     bool isDefault = false;      // Enter
     bool isCancel = false;       // Esc

@@ -12,9 +12,9 @@
 namespace {
 
 struct Dated {
-    int dia;
-    int mes;
-    int anio;
+    int dia = 0;
+    int mes = 0;
+    int anio = 0;
     std::u16string nombre;
 };
 

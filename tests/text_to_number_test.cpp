@@ -11,7 +11,7 @@ namespace {
 
 struct Reading {
     std::u16string text;
-    double value;
+    double value = 0;
 };
 
 class TextToNumberReads : public testing::TestWithParam<Reading> {};
