@@ -24,7 +24,7 @@ test=(
   xvfb xdotool x11-utils                                     # the real window, typed into
   dbus at-spi2-core python3-pyatspi gir1.2-atspi-2.0 python3-gi  # what a screen reader reads
   orca speech-dispatcher speech-dispatcher-espeak-ng         # and what it speaks
-  clang libclang-rt-dev                                      # fuzzing
+  clang libclang-rt-dev llvm                                 # fuzzing; sanitiser reports named
   git clang-format clang-tidy cppcheck                       # static checks
   desktop-file-utils appstream lintian mmdebstrap            # the package, and installing it on a new Debian
 )
