@@ -110,6 +110,7 @@ Form1::Form1(HINSTANCE instance)
 
 Form1::~Form1()
 {
+    resultAnnouncer_.reset();  // before its window goes
     DestroyWindow(window_);
     DeleteObject(formFont_);
     DeleteObject(controlFont_);
@@ -131,6 +132,7 @@ void Form1::createControls(HINSTANCE instance, int dpiX, int dpiY)
         }
     }
     focusBeforeDeactivation_ = control("txtDia");
+    resultAnnouncer_ = std::make_unique<LiveRegion>(control("lblsalida"));
 }
 
 HWND Form1::control(std::string_view name) const
@@ -154,6 +156,7 @@ std::u16string Form1::textoDeDia() const
 void Form1::mostrarSalida(std::u16string_view texto)
 {
     SetWindowTextW(control("lblsalida"), toWide(texto).c_str());
+    resultAnnouncer_->announce();
 }
 
 LRESULT CALLBACK Form1::windowProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam)

@@ -2,11 +2,13 @@
 
 #include <windows.h>
 
+#include <memory>
 #include <string>
 #include <string_view>
 
 #include "calc/formulario.hpp"
 #include "form/form1_layout.hpp"
+#include "form/win32/live_region.hpp"
 
 // The program's only window, on the Windows API: day, month and year boxes
 // under their captions, "Calcular" with the result line below it, and
@@ -42,6 +44,7 @@ private:
     HFONT formFont_ = nullptr;
     HFONT controlFont_ = nullptr;
     HWND focusBeforeDeactivation_ = nullptr;
+    std::unique_ptr<LiveRegion> resultAnnouncer_;  // made with the result line
 };
 
 // The identifier of each control: 101 for the first in the table, and so on.

@@ -1,8 +1,34 @@
 #include "form/win32/program.hpp"
 
 #include <commctrl.h>
+#include <objbase.h>
 
 #include "form/win32/form1.hpp"
+
+namespace {
+
+// COM on this thread for as long as the window lives: the accessibility
+// property service, which has screen readers announce the result line, is a
+// COM object.
+class ComApartment {
+public:
+    ComApartment() : joined_(SUCCEEDED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED))) {}
+    ~ComApartment()
+    {
+        if (joined_) {
+            CoUninitialize();
+        }
+    }
+    ComApartment(const ComApartment&) = delete;
+    ComApartment& operator=(const ComApartment&) = delete;
+    ComApartment(ComApartment&&) = delete;
+    ComApartment& operator=(ComApartment&&) = delete;
+
+private:
+    bool joined_;
+};
+
+}  // namespace
 
 int runProgram(HINSTANCE instance, int show)
 {
@@ -10,8 +36,9 @@ int runProgram(HINSTANCE instance, int show)
     // manifest asks for, look as Windows users know them.
     const INITCOMMONCONTROLSEX controls{sizeof(INITCOMMONCONTROLSEX), ICC_STANDARD_CLASSES};
     InitCommonControlsEx(&controls);
+    const ComApartment com;
 
-    const Form1 form(instance);
+    Form1 form(instance);  // not const: its window procedure changes it
     ShowWindow(form.window(), show);
     UpdateWindow(form.window());
     MSG message{};

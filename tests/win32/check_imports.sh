@@ -8,7 +8,7 @@ echo "Imports: $(echo $imports)"
 [[ -n $imports ]] || { echo "FAIL: no imports read"; exit 1; }
 for dll in $imports; do
   case "$dll" in
-    kernel32.dll | user32.dll | gdi32.dll | comctl32.dll | msvcrt.dll) ;;
+    kernel32.dll | user32.dll | gdi32.dll | comctl32.dll | ole32.dll | oleacc.dll | msvcrt.dll) ;;
     *) echo "FAIL: imports $dll, which Windows does not ship"; exit 1 ;;
   esac
 done

@@ -1,84 +1,17 @@
-// The Windows window, driven with keys as a user's arrive: posted to the
-// control that has the focus and delivered through the program's own message
-// loop, dialog manager first.
+// The Windows window as its user meets it: requests, places, fonts, keys,
+// the error report; and the program's version record.
 
 #include <windows.h>
 
 #include <gtest/gtest.h>
 
-#include <memory>
 #include <string>
 #include <vector>
 
 #include "form/twips.hpp"
-#include "form/win32/form1.hpp"
-#include "form/win32/program.hpp"
+#include "win32/form1_window.hpp"
 
 namespace {
-
-std::wstring textOf(HWND window)
-{
-    std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(window)) + 1, L'\0');
-    text.resize(static_cast<std::size_t>(GetWindowTextW(window, text.data(), static_cast<int>(text.size()))));
-    return text;
-}
-
-class Form1Window : public ::testing::Test {
-protected:
-    void SetUp() override
-    {
-        form = std::make_unique<Form1>(GetModuleHandleW(nullptr));
-        ShowWindow(form->window(), SW_SHOW);
-        pump();
-    }
-
-    // Delivers what is queued, as the program's loop would; true once the
-    // program has been asked to end.
-    bool pump()
-    {
-        MSG message{};
-        while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
-            if (message.message == WM_QUIT) {
-                return true;
-            }
-            deliverMessage(form->window(), message);
-        }
-        return false;
-    }
-
-    // A key pressed and released where the focus is; the loop turns it into
-    // the character it types.
-    bool press(WORD key, bool alt = false)
-    {
-        HWND target = GetFocus() != nullptr ? GetFocus() : form->window();
-        const UINT scan = MapVirtualKeyW(key, MAPVK_VK_TO_VSC);
-        const LPARAM down = 1 | static_cast<LPARAM>(scan) << 16 | (alt ? 1L << 29 : 0);
-        PostMessageW(target, alt ? WM_SYSKEYDOWN : WM_KEYDOWN, key, down);
-        PostMessageW(target, alt ? WM_SYSKEYUP : WM_KEYUP, key, down | 3L << 30);
-        return pump();
-    }
-
-    void type(const std::wstring& text)
-    {
-        for (const wchar_t character : text) {
-            press(LOBYTE(VkKeyScanW(character)));
-        }
-    }
-
-    void typeDate(const std::wstring& dia, const std::wstring& mes, const std::wstring& anio)
-    {
-        type(dia);
-        press(VK_TAB);
-        type(mes);
-        press(VK_TAB);
-        type(anio);
-    }
-
-    [[nodiscard]] HWND control(const char* name) const { return form->control(name); }
-    [[nodiscard]] std::wstring salida() const { return textOf(control("lblsalida")); }
-
-    std::unique_ptr<Form1> form;
-};
 
 struct Request {
     const wchar_t* dia;
@@ -203,7 +136,8 @@ void CALLBACK dismissReport(HWND /*window*/, UINT /*message*/, UINT_PTR timer, D
     }
     KillTimer(nullptr, timer);
     const bool errorIcon = GetDlgItem(box, 0x440) != nullptr;  // the message box's icon
-    reportShown = textOf(GetDlgItem(box, 0xFFFF)) + (errorIcon ? L"|icon" : L"|no icon");
+    reportShown =
+        textOf(GetDlgItem(box, 0xFFFF)) + (errorIcon ? L"|icon|" : L"|no icon|") + textOf(GetDlgItem(box, IDOK));
     PostMessageW(box, WM_COMMAND, IDOK, 0);
 }
 
@@ -219,7 +153,7 @@ TEST_F(Form1Window, OverflowIsReportedAndTheWindowKeepsItsTexts)
     SetTimer(nullptr, 0, 50, dismissReport);
     press(VK_RETURN);
 
-    EXPECT_EQ(reportShown, L"Error de ejecuci\u00F3n 6:\n\nDesbordamiento|icon");
+    EXPECT_EQ(reportShown, L"Error de ejecuci\u00F3n 6:\n\nDesbordamiento|icon|Aceptar");
     EXPECT_TRUE(IsWindowVisible(form->window()));
     EXPECT_EQ(salida(), L"Mi\u00E9rcoles");
     EXPECT_EQ(textOf(control("txtmes")), L"-1");
