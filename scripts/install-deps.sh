@@ -39,7 +39,7 @@ for group in "$@"; do
 done
 
 installed() { dpkg-query -W -f='${Status}' "$1" 2>/dev/null | grep -q "ok installed"; }
-offered() { apt-cache policy "$1" 2>/dev/null | grep -q 'Candidate: [^(]'; }
+offered() { [[ $(apt-cache policy "$1" 2>/dev/null) =~ Candidate:\ [^\(] ]]; }
 
 missing=()
 for name in "${wanted[@]}"; do
