@@ -17,7 +17,7 @@ run=(cmake make g++ qt6-base-dev qt6-translations-l10n fonts-dejavu-core)
 display=(xvfb xauth)
 package=(dpkg-dev file)
 screenshot=("${display[@]}" xdotool imagemagick)
-windows=(cmake make g++-mingw-w64-x86-64-posix googletest wine xvfb xdotool python3)
+windows=(cmake make g++-mingw-w64-x86-64-posix googletest wine wixl osslsigncode openssl xvfb xdotool python3)
 test=(
   "${run[@]}" "${package[@]}" "${windows[@]}"
   googletest libgtest-dev libbenchmark-dev                   # unit tests and benchmarks

@@ -1,0 +1,47 @@
+#!/usr/bin/env bash
+# The Windows installer under Wine, as an administrator would deploy it:
+# installed silently, the program and its Start-menu shortcut in place, one
+# entry under "Apps & features" with its publisher and version; the
+# installed program started and asked for a weekday; a newer version
+# replacing it with still one entry; and removal leaving nothing behind.
+# Needs DISPLAY and WINEPREFIX set, the Wine server up.
+#   check_installer.sh WINE INSTALLER.msi WIXL E2E_TEST READ_RESULT LISTENER
+set -euo pipefail
+wine=$1 msi=$2 wixl=$3 e2e=$4 read_result=$5 listener=$6
+drive_c=$WINEPREFIX/drive_c
+folder="$drive_c/Program Files/Calculador de fechas"
+fail() { echo "FAIL: $*"; exit 1; }
+
+# The uninstall entries that carry our name, as "version|publisher" lines.
+entries() {
+  "$wine" reg query 'HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall' /s 2>/dev/null | tr -d '\r' |
+    awk '/^HKEY/ { name = ""; version = ""; publisher = "" }
+         $1 == "DisplayName" { sub(/^ *DisplayName +REG_SZ +/, ""); name = $0 }
+         $1 == "DisplayVersion" { version = $3 }
+         $1 == "Publisher" { sub(/^ *Publisher +REG_SZ +/, ""); publisher = $0 }
+         /^$/ && name == "Calculador de fechas" { print version "|" publisher; name = "" }'
+}
+shortcuts() { find "$drive_c" -path '*/Start Menu/Programs/Calculador de fechas.lnk'; }
+windows_path() { "$wine" winepath -w "$1" 2>/dev/null | tr -d '\r'; }
+
+"$wine" msiexec /i "$(windows_path "$msi")" /qn || fail "msiexec /i ended with status $?"
+[[ -f $folder/calculador-fechas.exe ]] || fail "no calculador-fechas.exe in Program Files"
+[[ -n $(shortcuts) ]] || fail "no shortcut in the Start menu's Programs folder"
+[[ $(entries) == "1.0.0.0|Equipo de Calculador de fechas" ]] || fail "uninstall entries: $(entries)"
+/usr/bin/python3 "$e2e" "$wine" "$folder/calculador-fechas.exe" "$read_result" "$listener" ||
+  fail "the installed program did not work"
+
+# The same product, one version up, built from the same source.
+newer=$(mktemp -d)
+trap 'rm -rf "$newer"' EXIT
+(cd "$(dirname "$msi")" && "$wixl" --arch x64 -D Version=1.0.1.0 -D Exe=calculador-fechas.exe \
+  -o "$newer/newer.msi" calculador-fechas.wxs)
+"$wine" msiexec /i "$(windows_path "$newer/newer.msi")" /qn || fail "the upgrade ended with status $?"
+[[ $(entries) == "1.0.1.0|Equipo de Calculador de fechas" ]] || fail "after the upgrade: $(entries)"
+
+"$wine" msiexec /x "$(windows_path "$newer/newer.msi")" /qn || fail "msiexec /x ended with status $?"
+[[ ! -e $folder ]] || fail "the program's folder is left"
+[[ -z $(shortcuts) ]] || fail "the shortcut is left"
+[[ -z $(entries) ]] || fail "an uninstall entry is left: $(entries)"
+"$wine" reg query 'HKLM\Software\Calculador de fechas' >/dev/null 2>&1 && fail "the registry key is left"
+echo "1 passed, 0 failed"

@@ -1,0 +1,31 @@
+#!/usr/bin/env bash
+# Signing as the owner would, with a throwaway self-signed certificate made
+# here and kept in a temporary folder: copies of the program and the
+# installer are signed by the script the build uses, osslsigncode finds that
+# certificate's signature on both, and the signed program still works under
+# Wine. Needs DISPLAY and WINEPREFIX set, the Wine server up.
+#   check_signing.sh SIGN_SCRIPT PROGRAM.exe INSTALLER.msi WINE E2E_TEST READ_RESULT LISTENER
+set -euo pipefail
+sign=$1 program=$2 installer=$3 wine=$4 e2e=$5 read_result=$6 listener=$7
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+fail() { echo "FAIL: $*"; exit 1; }
+
+head -c 24 /dev/urandom | base64 >"$work/password"
+openssl req -x509 -newkey rsa:2048 -sha256 -days 2 -nodes -subj "/CN=Prueba de firma de Calculador de fechas" \
+  -keyout "$work/key.pem" -out "$work/certificate.pem" 2>/dev/null
+openssl pkcs12 -export -inkey "$work/key.pem" -in "$work/certificate.pem" -passout "file:$work/password" \
+  -out "$work/owner.p12"
+
+for file in "$program" "$installer"; do
+  copy=$work/$(basename "$file")
+  cp "$file" "$copy"
+  "$sign" "$copy" "$work/owner.p12" "$work/password"
+  verified=$(osslsigncode verify -CAfile "$work/certificate.pem" -in "$copy" 2>&1) ||
+    fail "$(basename "$file"): $verified"
+  grep -q "CN=Prueba de firma de Calculador de fechas" <<<"$verified" ||
+    fail "$(basename "$file") is not signed by the test certificate: $verified"
+  echo "$(basename "$file"): signed by the test certificate, signature verified"
+done
+/usr/bin/python3 "$e2e" "$wine" "$work/$(basename "$program")" "$read_result" "$listener" ||
+  fail "the signed program did not work"
