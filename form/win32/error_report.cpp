@@ -1,6 +1,8 @@
 #include "form/win32/error_report.hpp"
 
+#include <memory>
 #include <string>
+#include <type_traits>
 
 #include "form/form1_layout.hpp"
 #include "form/win32/wide_text.hpp"
@@ -18,26 +20,14 @@ LRESULT CALLBACK nameTheButtonInSpanish(int code, WPARAM wParam, LPARAM lParam)
     return CallNextHookEx(nullptr, code, wParam, lParam);
 }
 
-// Watches the windows this thread activates while it lives.
-class ActivationHook {
-public:
-    ActivationHook() : hook_(SetWindowsHookExW(WH_CBT, nameTheButtonInSpanish, nullptr, GetCurrentThreadId())) {}
-    ~ActivationHook() { UnhookWindowsHookEx(hook_); }
-    ActivationHook(const ActivationHook&) = delete;
-    ActivationHook& operator=(const ActivationHook&) = delete;
-    ActivationHook(ActivationHook&&) = delete;
-    ActivationHook& operator=(ActivationHook&&) = delete;
-
-private:
-    HHOOK hook_;
-};
-
 }  // namespace
 
 void reportRuntimeError(HWND owner, const runtime::RuntimeError& error)
 {
     const std::wstring text =
         L"Error de ejecuci\u00F3n " + std::to_wstring(error.number()) + L":\n\n" + toWide(error.description());
-    const ActivationHook spanishButton;
+    // Watches the windows this thread activates while the box is up.
+    const std::unique_ptr<std::remove_pointer_t<HHOOK>, decltype(&UnhookWindowsHookEx)> spanishButton(
+        SetWindowsHookExW(WH_CBT, nameTheButtonInSpanish, nullptr, GetCurrentThreadId()), UnhookWindowsHookEx);
     MessageBoxW(owner, text.c_str(), toWide(form1::kTitle).c_str(), MB_OK | MB_ICONERROR);
 }
