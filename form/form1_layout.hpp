@@ -1,5 +1,6 @@
 #pragma once
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 #include <string_view>
@@ -57,5 +58,15 @@ inline constexpr std::array<Control, 9> kControls{{
     {Kind::Label, "Label1", u"Ingrese el mes", {1440, 120, 735, 495}, 6, false, 0, "txtmes"},
     {Kind::ResultLine, "lblsalida", u"", {1080, 1680, 1575, 255}, 3, true, 0, ""},
 }};
+
+// The button Enter presses, and the one Esc presses.
+constexpr const Control& defaultButton()
+{
+    return *std::ranges::find_if(kControls, &Control::isDefault);
+}
+constexpr const Control& cancelButton()
+{
+    return *std::ranges::find_if(kControls, &Control::isCancel);
+}
 
 }  // namespace form1

@@ -160,7 +160,7 @@ void Form1::showEvent(QShowEvent* event)
 // Esc, and closing the window, both end the program as "Salir" does.
 void Form1::reject()
 {
-    cmdsalir->click();
+    named<QPushButton>(form1::cancelButton().name)->click();
 }
 
 void Form1::CmdCalcular_Click()

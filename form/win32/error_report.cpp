@@ -1,12 +1,11 @@
 #include "form/win32/error_report.hpp"
 
 #include <memory>
-#include <string>
 #include <type_traits>
 
+#include "form/error_report_text.hpp"
 #include "form/form1_layout.hpp"
 #include "form/win32/wide_text.hpp"
-#include "runtime/errors.hpp"
 
 namespace {
 
@@ -15,7 +14,7 @@ namespace {
 LRESULT CALLBACK nameTheButtonInSpanish(int code, WPARAM wParam, LPARAM lParam)
 {
     if (code == HCBT_ACTIVATE) {
-        SetDlgItemTextW(reinterpret_cast<HWND>(wParam), IDOK, L"Aceptar");
+        SetDlgItemTextW(reinterpret_cast<HWND>(wParam), IDOK, toWide(form1::kReportButton).c_str());
     }
     return CallNextHookEx(nullptr, code, wParam, lParam);
 }
@@ -24,8 +23,7 @@ LRESULT CALLBACK nameTheButtonInSpanish(int code, WPARAM wParam, LPARAM lParam)
 
 void reportRuntimeError(HWND owner, const runtime::RuntimeError& error)
 {
-    const std::wstring text =
-        L"Error de ejecuci\u00F3n " + std::to_wstring(error.number()) + L":\n\n" + toWide(error.description());
+    const std::wstring text = toWide(form1::reportText(error));
     // Watches the windows this thread activates while the box is up.
     const std::unique_ptr<std::remove_pointer_t<HHOOK>, decltype(&UnhookWindowsHookEx)> spanishButton(
         SetWindowsHookExW(WH_CBT, nameTheButtonInSpanish, nullptr, GetCurrentThreadId()), UnhookWindowsHookEx);

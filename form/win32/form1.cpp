@@ -74,13 +74,6 @@ WindowKind windowKind(const form1::Control& control)
     return {L"STATIC", 0, 0};
 }
 
-// The identifier of the button that Enter, or Esc, activates.
-template <typename Predicate>
-int buttonId(Predicate predicate)
-{
-    return controlId(std::ranges::find_if(form1::kControls, predicate)->name);
-}
-
 }  // namespace
 
 Form1::Form1(HINSTANCE instance)
@@ -172,8 +165,8 @@ LRESULT CALLBACK Form1::windowProcedure(HWND window, UINT message, WPARAM wParam
 
 LRESULT Form1::handle(UINT message, WPARAM wParam, LPARAM lParam)
 {
-    static const int calcular = buttonId([](const form1::Control& control) { return control.isDefault; });
-    static const int salir = buttonId([](const form1::Control& control) { return control.isCancel; });
+    constexpr int calcular = controlId(form1::defaultButton().name);
+    constexpr int salir = controlId(form1::cancelButton().name);
     switch (message) {
         case DM_GETDEFID:  // what Enter activates
             return MAKELRESULT(calcular, DC_HASDEFID);
