@@ -23,7 +23,11 @@ LRESULT CALLBACK nameTheButtonInSpanish(int code, WPARAM wParam, LPARAM lParam)
 
 void reportRuntimeError(HWND owner, const runtime::RuntimeError& error)
 {
-    const std::wstring text = toWide(form1::reportText(error));
+    showReport(owner, toWide(form1::reportText(error)));
+}
+
+void showReport(HWND owner, const std::wstring& text)
+{
     // Watches the windows this thread activates while the box is up.
     const std::unique_ptr<std::remove_pointer_t<HHOOK>, decltype(&UnhookWindowsHookEx)> spanishButton(
         SetWindowsHookExW(WH_CBT, nameTheButtonInSpanish, nullptr, GetCurrentThreadId()), UnhookWindowsHookEx);

@@ -1,6 +1,7 @@
 #include "form/win32/form1.hpp"
 
 #include <algorithm>
+#include <system_error>
 #include <vector>
 
 #include "calc/calcular.hpp"
@@ -76,19 +77,33 @@ WindowKind windowKind(const form1::Control& control)
 
 }  // namespace
 
+// The window's class, registered once for the process. Its icons are the
+// system's to keep: shared, they need no destroying.
+void Form1::registerWindowClass(HINSTANCE instance)
+{
+    static const bool registered = [instance] {
+        WNDCLASSEXW windowClass{};
+        windowClass.cbSize = sizeof windowClass;
+        windowClass.lpfnWndProc = windowProcedure;
+        windowClass.hInstance = instance;
+        windowClass.hIcon =
+            static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(1), IMAGE_ICON, 32, 32, LR_SHARED));
+        windowClass.hIconSm =
+            static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(1), IMAGE_ICON, 16, 16, LR_SHARED));
+        windowClass.hCursor = LoadCursorW(nullptr, MAKEINTRESOURCEW(32512));  // IDC_ARROW
+        windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+        windowClass.lpszClassName = kWindowClass;
+        if (RegisterClassExW(&windowClass) == 0) {
+            throw std::system_error(static_cast<int>(GetLastError()), std::system_category(), "RegisterClassExW");
+        }
+        return true;
+    }();
+    static_cast<void>(registered);
+}
+
 Form1::Form1(HINSTANCE instance)
 {
-    WNDCLASSEXW windowClass{};
-    windowClass.cbSize = sizeof windowClass;
-    windowClass.lpfnWndProc = windowProcedure;
-    windowClass.hInstance = instance;
-    windowClass.hIcon = static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(1), IMAGE_ICON, 32, 32, 0));
-    windowClass.hIconSm = static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(1), IMAGE_ICON, 16, 16, 0));
-    windowClass.hCursor = LoadCursorW(nullptr, MAKEINTRESOURCEW(32512));  // IDC_ARROW
-    windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-    windowClass.lpszClassName = kWindowClass;
-    RegisterClassExW(&windowClass);
-
+    registerWindowClass(instance);
     const int dpiX = screenDpi(LOGPIXELSX);
     const int dpiY = screenDpi(LOGPIXELSY);
     RECT frame{0, 0, twipsToPixels(form1::kClientWidth, dpiX), twipsToPixels(form1::kClientHeight, dpiY)};
@@ -96,6 +111,9 @@ Form1::Form1(HINSTANCE instance)
     window_ =
         CreateWindowExW(0, kWindowClass, toWide(form1::kTitle).c_str(), kWindowStyle, CW_USEDEFAULT, CW_USEDEFAULT,
                         frame.right - frame.left, frame.bottom - frame.top, nullptr, nullptr, instance, this);
+    if (window_ == nullptr) {
+        throw std::system_error(static_cast<int>(GetLastError()), std::system_category(), "CreateWindowExW");
+    }
     formFont_ = makeFont(form1::kFormFont, dpiY);
     controlFont_ = makeFont(form1::kControlFont, dpiY);
     createControls(instance, dpiX, dpiY);

@@ -17,6 +17,7 @@
 // access keys their usual meaning.
 class Form1 final : public calc::Formulario {
 public:
+    // Throws std::system_error when Windows will not make the window.
     explicit Form1(HINSTANCE instance);
     ~Form1() override;
     Form1(const Form1&) = delete;
@@ -33,6 +34,7 @@ public:
     void mostrarSalida(std::u16string_view texto) override;
 
 private:
+    static void registerWindowClass(HINSTANCE instance);
     static LRESULT CALLBACK windowProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT handle(UINT message, WPARAM wParam, LPARAM lParam);
     void createControls(HINSTANCE instance, int dpiX, int dpiY);

@@ -3,6 +3,9 @@
 #include <commctrl.h>
 #include <objbase.h>
 
+#include <system_error>
+
+#include "form/win32/error_report.hpp"
 #include "form/win32/form1.hpp"
 
 namespace {
@@ -38,14 +41,20 @@ int runProgram(HINSTANCE instance, int show)
     InitCommonControlsEx(&controls);
     const ComApartment com;
 
-    Form1 form(instance);  // not const: its window procedure changes it
-    ShowWindow(form.window(), show);
-    UpdateWindow(form.window());
-    MSG message{};
-    while (GetMessageW(&message, nullptr, 0, 0) > 0) {
-        deliverMessage(form.window(), message);
+    try {
+        Form1 form(instance);  // not const: its window procedure changes it
+        ShowWindow(form.window(), show);
+        UpdateWindow(form.window());
+        MSG message{};
+        while (GetMessageW(&message, nullptr, 0, 0) > 0) {
+            deliverMessage(form.window(), message);
+        }
+        return static_cast<int>(message.wParam);
+    } catch (const std::system_error&) {
+        // Said, rather than waiting for ever on a loop without a window.
+        showReport(nullptr, L"No se pudo abrir la ventana.");
+        return 1;
     }
-    return static_cast<int>(message.wParam);
 }
 
 void deliverMessage(HWND form, MSG& message)

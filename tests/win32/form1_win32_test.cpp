@@ -6,6 +6,8 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <string_view>
+#include <system_error>
 #include <vector>
 
 #include "form/twips.hpp"
@@ -158,6 +160,30 @@ TEST_F(Form1Window, OverflowIsReportedAndTheWindowKeepsItsTexts)
     EXPECT_EQ(salida(), L"Mi\u00E9rcoles");
     EXPECT_EQ(textOf(control("txtmes")), L"-1");
     EXPECT_EQ(textOf(control("txtanio")), L"2003");
+}
+
+// Windows refuses to make the program's window while this hook is in place.
+LRESULT CALLBACK refuseTheWindow(int code, WPARAM wParam, LPARAM lParam)
+{
+    if (code == HCBT_CREATEWND) {
+        const wchar_t* className = reinterpret_cast<CBT_CREATEWNDW*>(lParam)->lpcs->lpszClass;
+        if (!IS_INTRESOURCE(className) && std::wstring_view(className) == L"CalculadorDeFechasForm1") {
+            return 1;
+        }
+    }
+    return CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
+TEST(WindowRefused, IsReportedAndTheProgramEndsWithFailure)
+{
+    HHOOK refusal = SetWindowsHookExW(WH_CBT, refuseTheWindow, nullptr, GetCurrentThreadId());
+    EXPECT_THROW(Form1{GetModuleHandleW(nullptr)}, std::system_error);
+
+    reportShown.clear();
+    SetTimer(nullptr, 0, 50, dismissReport);
+    EXPECT_EQ(runProgram(GetModuleHandleW(nullptr), SW_SHOW), 1);
+    EXPECT_EQ(reportShown, L"No se pudo abrir la ventana.|icon|Aceptar");
+    UnhookWindowsHookEx(refusal);
 }
 
 // The version record, read back from the built program as Windows reads it.
