@@ -15,6 +15,7 @@ come last.
 """
 import ctypes
 import os
+import select
 import signal
 import statistics
 import subprocess
@@ -26,6 +27,7 @@ from virtual_display import start_session_bus, start_xvfb  # noqa: E402
 
 MAP_NOTIFY = 19
 SUBSTRUCTURE_NOTIFY_MASK = 1 << 19
+WAIT = 60  # seconds, for a program's window to show
 
 
 class MapEvent(ctypes.Structure):
@@ -43,7 +45,15 @@ def measure(xlib, display, command, env):
     started = time.monotonic()
     child = subprocess.Popen(command, env=env, stderr=subprocess.DEVNULL)
     event = XEvent()
+    connection = xlib.XConnectionNumber(display)
     while True:
+        if not xlib.XPending(display):
+            left = started + WAIT - time.monotonic()
+            if left <= 0 or not select.select([connection], [], [], left)[0]:
+                child.kill()
+                child.wait()
+                sys.exit(f"FAIL: timed out waiting for a window of {' '.join(command)}")
+            continue
         xlib.XNextEvent(display, ctypes.byref(event))
         if event.type == MAP_NOTIFY and not event.map.override_redirect:
             mapped = time.monotonic()
@@ -72,6 +82,8 @@ def main():
         xlib.XDefaultRootWindow.argtypes = [ctypes.c_void_p]
         xlib.XSelectInput.argtypes = [ctypes.c_void_p, ctypes.c_ulong, ctypes.c_long]
         xlib.XNextEvent.argtypes = [ctypes.c_void_p, ctypes.c_void_p]
+        xlib.XPending.argtypes = [ctypes.c_void_p]
+        xlib.XConnectionNumber.argtypes = [ctypes.c_void_p]
         display = xlib.XOpenDisplay(display_name.encode())
         xlib.XSelectInput(display, xlib.XDefaultRootWindow(display), SUBSTRUCTURE_NOTIFY_MASK)
 

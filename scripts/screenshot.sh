@@ -9,11 +9,21 @@ out=${1:-docs/calculador-fechas.png}
 
 xvfb-run -a -s "-screen 0 640x480x24" bash -c '
   build/form/qt/calculador-fechas & program=$!
-  window=$(xdotool search --sync --onlyvisible --name "^Calculador de fechas$" | head -n1)
-  xdotool windowfocus --sync "$window"
-  xdotool type 7; xdotool key Tab; xdotool type 5; xdotool key Tab; xdotool type 2003; xdotool key Return
-  sleep 0.5
-  import -window "$window" "$1"
-  kill "$program"
+  trap "kill $program" EXIT
+  window=$(timeout 20 xdotool search --sync --onlyvisible --name "^Calculador de fechas$" | head -n1) ||
+    { echo "The window did not show within 20 s" >&2; exit 1; }
+  timeout 20 xdotool windowfocus --sync "$window"
+  xdotool type 7; xdotool key Tab; xdotool type 5; xdotool key Tab; xdotool type 2003
+  before=$(mktemp --suffix=.png)
+  import -window "$window" "$before"
+  xdotool key Return
+  # Photographed once the result is drawn: once the window has changed.
+  for ((i = 0; i < 100; i++)); do
+    import -window "$window" "$1"
+    compare -metric AE "$before" "$1" null: 2>/dev/null || break
+    sleep 0.1
+  done
+  rm -f "$before"
+  ((i < 100)) || { echo "The result did not show within 10 s" >&2; exit 1; }
 ' _ "$out"
 echo "Wrote $out"

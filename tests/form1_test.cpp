@@ -21,8 +21,15 @@ namespace {
 // hanging it.
 int runUntilEnded(const std::function<void()>& action)
 {
+    // Stopped with the loop, so that it cannot end a later test's loop.
+    QTimer deadline;
+    deadline.setSingleShot(true);
+    QObject::connect(&deadline, &QTimer::timeout, [] {
+        qWarning("the program did not end within 5 s");
+        QApplication::exit(1);
+    });
+    deadline.start(5000);
     QTimer::singleShot(0, action);
-    QTimer::singleShot(5000, [] { QApplication::exit(1); });
     return QApplication::exec();
 }
 

@@ -3,6 +3,8 @@ import os
 import subprocess
 import time
 
+WAIT = 20  # seconds, for a server to come up
+
 
 def start_xvfb():
     """Starts Xvfb on a free display; gives the process and the display name."""
@@ -32,5 +34,21 @@ def start_session_bus(display):
     env = dict(os.environ, DISPLAY=display, DBUS_SESSION_BUS_ADDRESS=address, NO_AT_BRIDGE="0")
     launcher = subprocess.Popen(["/usr/libexec/at-spi-bus-launcher", "--launch-immediately"], env=env,
                                 stderr=subprocess.DEVNULL)
-    time.sleep(0.5)  # lets the launcher claim its name before any program asks for it
+    # Programs started before the launcher owns its name would find no
+    # accessibility bus.
+    deadline = time.monotonic() + WAIT
+    while not _has_owner("org.a11y.Bus", env):
+        if time.monotonic() > deadline or launcher.poll() is not None:
+            launcher.kill()
+            bus.kill()
+            raise RuntimeError("the accessibility bus launcher did not claim org.a11y.Bus")
+        time.sleep(0.05)
     return [bus, launcher], env
+
+
+def _has_owner(name, env):
+    """Whether a client owns name on the session bus of env."""
+    reply = subprocess.run(["dbus-send", "--session", "--print-reply", "--dest=org.freedesktop.DBus",
+                            "/org/freedesktop/DBus", "org.freedesktop.DBus.NameHasOwner", f"string:{name}"],
+                           env=env, capture_output=True, text=True, timeout=WAIT)
+    return "boolean true" in reply.stdout
