@@ -4,9 +4,10 @@
 # control data with its computed library dependencies, the hardening of the
 # program, the desktop entry and AppStream data as their own validators read
 # them, and the whole package as lintian reads it.
-#   check_debian_package.sh BUILD_DIR
+#   check_debian_package.sh BUILD_DIR VERSION VERSION_TEXT     e.g. 1.0.0.0 1.00
 set -euo pipefail
 build=$(cd "$1" && pwd)
+version=$2 version_text=$3
 scratch=$(mktemp -d)
 trap 'rm -rf "$scratch"' EXIT
 fail() { echo "FAIL: $*"; exit 1; }
@@ -14,11 +15,11 @@ fail() { echo "FAIL: $*"; exit 1; }
 rm -rf "$build/package"
 (cd "$build" && cpack -G DEB -B "$build/package" >"$scratch/cpack.log") || { cat "$scratch/cpack.log"; fail "cpack"; }
 deb=$(ls "$build"/package/*.deb)
-[[ $(basename "$deb") == calculador-fechas_1.0.0.0_*.deb ]] || fail "package named $(basename "$deb")"
+[[ $(basename "$deb") == calculador-fechas_${version}_*.deb ]] || fail "package named $(basename "$deb")"
 
 field() { dpkg-deb -f "$deb" "$1"; }
 [[ $(field Package) == calculador-fechas ]] || fail "Package: $(field Package)"
-[[ $(field Version) == 1.0.0.0 ]] || fail "Version: $(field Version)"
+[[ $(field Version) == "$version" ]] || fail "Version: $(field Version)"
 
 dpkg-deb -x "$deb" "$scratch/root"
 grep -qw qt6-translations-l10n <<<"$(field Depends)" || fail "Depends lacks Qt's translations: $(field Depends)"
@@ -63,7 +64,7 @@ else
 fi
 validate_appstream "${overrides[@]}" || { grep -q "is not recognized" "$scratch/appstream.log" && validate_appstream; } ||
   { cat "$scratch/appstream.log"; fail "AppStream data"; }
-grep -q '<release version="1.00"' "$metainfo" || fail "AppStream version"
+grep -qF "<release version=\"$version_text\"" "$metainfo" || fail "AppStream version"
 
 # Debian's hardening, read from the program's ELF headers: a position-
 # independent executable, its relocations read-only and bound at start, the

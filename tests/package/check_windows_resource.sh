@@ -2,7 +2,7 @@
 # Compiles the Windows resource file with a cross windres and reads the
 # result back, so that a broken version record or icon fails here even
 # though no Windows build runs.
-#   check_windows_resource.sh path/to/calculador-fechas.rc
+#   check_windows_resource.sh path/to/calculador-fechas.rc VERSION VERSION_TEXT     e.g. 1.0.0.0 1.00
 set -euo pipefail
 scratch=$(mktemp -d)
 trap 'rm -rf "$scratch"' EXIT
@@ -12,8 +12,9 @@ x86_64-w64-mingw32-windres --preprocessor=cpp --preprocessor-arg=-P -i "$1" -O c
 x86_64-w64-mingw32-windres -i "$scratch/resource.o" -O rc -o "$scratch/decompiled.rc"
 read_back=$(tr -s ' \t' ' ' <"$scratch/decompiled.rc")
 
-for line in 'FILEVERSION 1, 0, 0, 0' 'PRODUCTVERSION 1, 0, 0, 0' 'BLOCK "040904B0"' \
-  'VALUE "FileVersion", "1.00"' 'VALUE "ProductVersion", "1.00"' 'VALUE "Translation", 0x409, 1200'; do
+numbers=${2//./, }
+for line in "FILEVERSION $numbers" "PRODUCTVERSION $numbers" 'BLOCK "040904B0"' \
+  "VALUE \"FileVersion\", \"$3\"" "VALUE \"ProductVersion\", \"$3\"" 'VALUE "Translation", 0x409, 1200'; do
   grep -qF "$line" <<<"$read_back" || fail "the compiled resource lacks: $line"
 done
 # One icon group of two images: 32x32 and 16x16, 16 colours each.

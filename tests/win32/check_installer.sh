@@ -5,9 +5,11 @@
 # installed program started and asked for a weekday; a newer version
 # replacing it with still one entry; and removal leaving nothing behind.
 # Needs DISPLAY and WINEPREFIX set, the Wine server up.
-#   check_installer.sh WINE INSTALLER.msi WIXL E2E_TEST READ_RESULT LISTENER
+#   check_installer.sh VERSION WINE INSTALLER.msi WIXL E2E_TEST READ_RESULT LISTENER
 set -euo pipefail
-wine=$1 msi=$2 wixl=$3 e2e=$4 read_result=$5 listener=$6
+version=$1 wine=$2 msi=$3 wixl=$4 e2e=$5 read_result=$6 listener=$7
+IFS=. read -r major minor patch _ <<<"$version"
+newer=$major.$minor.$((patch + 1)).0
 drive_c=$WINEPREFIX/drive_c
 folder="$drive_c/Program Files/Calculador de fechas"
 fail() { echo "FAIL: $*"; exit 1; }
@@ -27,19 +29,19 @@ windows_path() { "$wine" winepath -w "$1" 2>/dev/null | tr -d '\r'; }
 "$wine" msiexec /i "$(windows_path "$msi")" /qn || fail "msiexec /i ended with status $?"
 [[ -f $folder/calculador-fechas.exe ]] || fail "no calculador-fechas.exe in Program Files"
 [[ -n $(shortcuts) ]] || fail "no shortcut in the Start menu's Programs folder"
-[[ $(entries) == "1.0.0.0|Equipo de Calculador de fechas" ]] || fail "uninstall entries: $(entries)"
+[[ $(entries) == "$version|Equipo de Calculador de fechas" ]] || fail "uninstall entries: $(entries)"
 /usr/bin/python3 "$e2e" "$wine" "$folder/calculador-fechas.exe" "$read_result" "$listener" ||
   fail "the installed program did not work"
 
 # The same product, one version up, built from the same source.
-newer=$(mktemp -d)
-trap 'rm -rf "$newer"' EXIT
-(cd "$(dirname "$msi")" && "$wixl" --arch x64 -D Version=1.0.1.0 -D Exe=calculador-fechas.exe \
-  -o "$newer/newer.msi" calculador-fechas.wxs)
-"$wine" msiexec /i "$(windows_path "$newer/newer.msi")" /qn || fail "the upgrade ended with status $?"
-[[ $(entries) == "1.0.1.0|Equipo de Calculador de fechas" ]] || fail "after the upgrade: $(entries)"
+scratch=$(mktemp -d)
+trap 'rm -rf "$scratch"' EXIT
+(cd "$(dirname "$msi")" && "$wixl" --arch x64 -D Version="$newer" -D Exe=calculador-fechas.exe \
+  -o "$scratch/newer.msi" calculador-fechas.wxs)
+"$wine" msiexec /i "$(windows_path "$scratch/newer.msi")" /qn || fail "the upgrade ended with status $?"
+[[ $(entries) == "$newer|Equipo de Calculador de fechas" ]] || fail "after the upgrade: $(entries)"
 
-"$wine" msiexec /x "$(windows_path "$newer/newer.msi")" /qn || fail "msiexec /x ended with status $?"
+"$wine" msiexec /x "$(windows_path "$scratch/newer.msi")" /qn || fail "msiexec /x ended with status $?"
 [[ ! -e $folder ]] || fail "the program's folder is left"
 [[ -z $(shortcuts) ]] || fail "the shortcut is left"
 [[ -z $(entries) ]] || fail "an uninstall entry is left: $(entries)"

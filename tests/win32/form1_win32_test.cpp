@@ -196,13 +196,15 @@ TEST(VersionRecord, ReadBackFromTheProgram)
     std::vector<char> record(size);
     ASSERT_TRUE(GetFileVersionInfoW(program, 0, size, record.data()));
 
+    // The project's version, as the build gives it: major, minor, patch, tweak.
+    const WORD version[] = {CALCULADOR_VERSION};
     VS_FIXEDFILEINFO* fixed = nullptr;
     UINT length = 0;
     ASSERT_TRUE(VerQueryValueW(record.data(), L"\\", reinterpret_cast<void**>(&fixed), &length));
-    EXPECT_EQ(fixed->dwFileVersionMS, MAKELONG(0, 1));
-    EXPECT_EQ(fixed->dwFileVersionLS, 0U);
-    EXPECT_EQ(fixed->dwProductVersionMS, MAKELONG(0, 1));
-    EXPECT_EQ(fixed->dwProductVersionLS, 0U);
+    EXPECT_EQ(fixed->dwFileVersionMS, MAKELONG(version[1], version[0]));
+    EXPECT_EQ(fixed->dwFileVersionLS, MAKELONG(version[3], version[2]));
+    EXPECT_EQ(fixed->dwProductVersionMS, MAKELONG(version[1], version[0]));
+    EXPECT_EQ(fixed->dwProductVersionLS, MAKELONG(version[3], version[2]));
 
     WORD* translation = nullptr;
     ASSERT_TRUE(
@@ -213,7 +215,7 @@ TEST(VersionRecord, ReadBackFromTheProgram)
         wchar_t* value = nullptr;
         const std::wstring path = std::wstring(L"\\StringFileInfo\\040904B0\\") + field;
         ASSERT_TRUE(VerQueryValueW(record.data(), path.c_str(), reinterpret_cast<void**>(&value), &length));
-        EXPECT_EQ(std::wstring(value), L"1.00") << field;
+        EXPECT_EQ(std::wstring(value), CALCULADOR_VERSION_TEXT) << field;
     }
 }
 
