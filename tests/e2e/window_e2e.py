@@ -2,14 +2,16 @@
 """End-to-end test of the real executable, as a user and a screen reader meet it.
 
 Starts its own X server, D-Bus session and accessibility bus; checks the
-window's icons and that its place is left to the window manager; types a date with real key strokes and asks with Enter and
-with Alt+C; reads what the window shows through AT-SPI; checks that an
+window's icons, its class as its desktop entry names it, and that its place
+is left to the window manager; types a date with real key strokes and asks
+with Enter and with Alt+C; reads what the window shows through AT-SPI; checks that an
 overflow is reported as an alert and the window stays; ends the program with
 Esc and expects exit status 0.
 
-    window_e2e.py path/to/calculador-fechas
+    window_e2e.py path/to/calculador-fechas path/to/its.desktop
 """
 import os
+import re
 import subprocess
 import sys
 
@@ -54,6 +56,7 @@ def shown(app, role):
 
 def main():
     program = os.path.abspath(sys.argv[1])
+    desktop_entry = sys.argv[2]
     children = []
     try:
         xvfb, display = start_xvfb()
@@ -73,6 +76,12 @@ def main():
         for size in ("16 x 16", "32 x 32"):
             if f"Icon ({size})" not in icons:
                 fail(f"the window carries no {size} icon")
+        # A dock ties the window to its launcher by this class.
+        with open(desktop_entry, encoding="utf-8") as entry:
+            launcher_class = re.search(r"^StartupWMClass=(.*)$", entry.read(), re.MULTILINE)
+        window_class = subprocess.run(["xprop", "-id", window, "WM_CLASS"], capture_output=True, text=True).stdout
+        if not launcher_class or f'"{launcher_class[1]}"\n' not in window_class:
+            fail(f"the desktop entry's StartupWMClass does not name the window's class: {window_class}")
         hints = subprocess.run(["xprop", "-id", window, "WM_NORMAL_HINTS"], capture_output=True, text=True).stdout
         if "size" not in hints or "specified location" in hints:
             fail(f"the window's place is not the window manager's to choose: {hints}")
