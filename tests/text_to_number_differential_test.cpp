@@ -34,7 +34,7 @@ void expectAgreement(const std::u16string& text)
     const std::optional<double> ours = read(text);
     const std::optional<double> theirs = testing_support::numberPrefix(text);
     ASSERT_EQ(ours.has_value(), theirs.has_value()) << testing::PrintToString(text);
-    if (ours) {
+    if (ours && theirs) {
         ASSERT_EQ(*ours, *theirs) << testing::PrintToString(text);
         ASSERT_EQ(std::signbit(*ours), std::signbit(*theirs)) << testing::PrintToString(text);
     }
