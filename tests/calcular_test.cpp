@@ -84,9 +84,13 @@ TEST(CmdCalcular, ReplacesTheFormerResult)
 {
     FakeForm form(u"7", u"5", u"2003");
     calc::CmdCalcular_Click(form);
-    calc::CmdCalcular_Click(form);
+    calc::CmdCalcular_Click(form);  // the same request writes again, to be announced again
     EXPECT_EQ(form.salida(), u"Mi\u00E9rcoles");
     EXPECT_EQ(form.escrituras(), 2);
+    form.teclearDia(u"8");
+    calc::CmdCalcular_Click(form);
+    EXPECT_EQ(form.salida(), u"Jueves");
+    EXPECT_EQ(form.escrituras(), 3);
 }
 
 TEST(ResultTexts, KeepTheirExactLetters)

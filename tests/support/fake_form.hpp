@@ -16,6 +16,9 @@ public:
     {
     }
 
+    // The day typed anew, as a user mends a date between two requests.
+    void teclearDia(std::u16string dia) { dia_ = std::move(dia); }
+
     [[nodiscard]] std::u16string textoDeAnio() const override { return anio_; }
     [[nodiscard]] std::u16string textoDeMes() const override { return mes_; }
     [[nodiscard]] std::u16string textoDeDia() const override { return dia_; }

@@ -128,6 +128,19 @@ TEST_F(Form1Window, EscAltSAndClosingEndTheProgram)
     EXPECT_TRUE(pump());
 }
 
+// Whether a box shows an icon: a static control drawn as one, found by its
+// style rather than by an identifier that differs between implementations.
+bool hasIcon(HWND box)
+{
+    for (HWND child = FindWindowExW(box, nullptr, L"Static", nullptr); child != nullptr;
+         child = FindWindowExW(box, child, L"Static", nullptr)) {
+        if ((GetWindowLongW(child, GWL_STYLE) & SS_TYPEMASK) == SS_ICON) {
+            return true;
+        }
+    }
+    return false;
+}
+
 // Reads the error report once it is up, and dismisses it as a user would.
 std::wstring reportShown;
 void CALLBACK dismissReport(HWND /*window*/, UINT /*message*/, UINT_PTR timer, DWORD /*time*/)
@@ -137,7 +150,7 @@ void CALLBACK dismissReport(HWND /*window*/, UINT /*message*/, UINT_PTR timer, D
         return;
     }
     KillTimer(nullptr, timer);
-    const bool errorIcon = GetDlgItem(box, 0x440) != nullptr;  // the message box's icon
+    const bool errorIcon = hasIcon(box);
     reportShown =
         textOf(GetDlgItem(box, 0xFFFF)) + (errorIcon ? L"|icon|" : L"|no icon|") + textOf(GetDlgItem(box, IDOK));
     PostMessageW(box, WM_COMMAND, IDOK, 0);
