@@ -17,11 +17,21 @@ fail() { echo "FAIL: $*"; exit 1; }
 # The uninstall entries that carry our name, as "version|publisher" lines.
 entries() {
   "$wine" reg query 'HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall' /s 2>/dev/null | tr -d '\r' |
-    awk '/^HKEY/ { name = ""; version = ""; publisher = "" }
+    awk 'function found() { if (name == "Calculador de fechas") print version "|" publisher; name = "" }
+         /^HKEY/ { found(); version = ""; publisher = "" }
          $1 == "DisplayName" { sub(/^ *DisplayName +REG_SZ +/, ""); name = $0 }
          $1 == "DisplayVersion" { version = $3 }
          $1 == "Publisher" { sub(/^ *Publisher +REG_SZ +/, ""); publisher = $0 }
-         /^$/ && name == "Calculador de fechas" { print version "|" publisher; name = "" }'
+         END { found() }'
+}
+# Waits, 20 s at most, until the entries are exactly $1; the installer's
+# service may still be writing them when msiexec returns.
+expect_entries() {
+  local deadline=$((SECONDS + 20))
+  until [[ $(entries) == "$1" ]]; do
+    ((SECONDS < deadline)) || fail "$2: uninstall entries $(entries | tr '\n' ';') where '$1' was due"
+    sleep 0.2
+  done
 }
 shortcuts() { find "$drive_c" -path '*/Start Menu/Programs/Calculador de fechas.lnk'; }
 windows_path() { "$wine" winepath -w "$1" 2>/dev/null | tr -d '\r'; }
@@ -29,7 +39,7 @@ windows_path() { "$wine" winepath -w "$1" 2>/dev/null | tr -d '\r'; }
 "$wine" msiexec /i "$(windows_path "$msi")" /qn || fail "msiexec /i ended with status $?"
 [[ -f $folder/calculador-fechas.exe ]] || fail "no calculador-fechas.exe in Program Files"
 [[ -n $(shortcuts) ]] || fail "no shortcut in the Start menu's Programs folder"
-[[ $(entries) == "$version|Equipo de Calculador de fechas" ]] || fail "uninstall entries: $(entries)"
+expect_entries "$version|Equipo de Calculador de fechas" "after the install"
 /usr/bin/python3 "$e2e" "$wine" "$folder/calculador-fechas.exe" "$read_result" "$listener" ||
   fail "the installed program did not work"
 
@@ -39,11 +49,11 @@ trap 'rm -rf "$scratch"' EXIT
 (cd "$(dirname "$msi")" && "$wixl" --arch x64 -D Version="$newer" -D Exe=calculador-fechas.exe \
   -o "$scratch/newer.msi" calculador-fechas.wxs)
 "$wine" msiexec /i "$(windows_path "$scratch/newer.msi")" /qn || fail "the upgrade ended with status $?"
-[[ $(entries) == "$newer|Equipo de Calculador de fechas" ]] || fail "after the upgrade: $(entries)"
+expect_entries "$newer|Equipo de Calculador de fechas" "after the upgrade"
 
 "$wine" msiexec /x "$(windows_path "$scratch/newer.msi")" /qn || fail "msiexec /x ended with status $?"
+expect_entries "" "after the removal"
 [[ ! -e $folder ]] || fail "the program's folder is left"
 [[ -z $(shortcuts) ]] || fail "the shortcut is left"
-[[ -z $(entries) ]] || fail "an uninstall entry is left: $(entries)"
 "$wine" reg query 'HKLM\Software\Calculador de fechas' >/dev/null 2>&1 && fail "the registry key is left"
 echo "1 passed, 0 failed"
