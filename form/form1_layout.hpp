@@ -2,7 +2,9 @@
 
 #include <algorithm>
 #include <array>
+#include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <string_view>
 
 #include "form/twips.hpp"
@@ -25,6 +27,10 @@ inline constexpr Font kFormFont{u"Tahoma", 8.25};
 // The font of the controls that carry one of their own.
 inline constexpr Font kControlFont{u"MS Sans Serif", 8.25};
 
+// The controls, in the order of their control index; a misspelt control is
+// then a compile error rather than a lookup that finds nothing.
+enum class Id : std::uint8_t { txtDia, txtmes, cmdsalir, CmdCalcular, txtanio, Label3, Label2, Label1, lblsalida };
+
 enum class Kind : std::uint8_t {
     TextBox,
     Label,
@@ -33,31 +39,90 @@ enum class Kind : std::uint8_t {
 };
 
 struct Control {
+    Id id{};
     Kind kind{};
-    std::string_view name;
-    std::u16string_view caption;  // "&" marks the access key
+    std::string_view name{};
+    std::u16string_view caption{};  // "&" marks the access key
     TwipRect place{};
     int tabIndex = 0;
-    bool ownFont = false;        // kControlFont, else kFormFont
-    int maxLength = 0;           // of a text box; 0 for none
-    std::string_view captionOf;  // the box a label names, for screen readers too
-    bool isDefault = false;      // Enter
-    bool isCancel = false;       // Esc
+    bool ownFont = false;           // kControlFont, else kFormFont
+    int maxLength = 0;              // of a text box; 0 for none
+    std::optional<Id> captionOf{};  // the box a label names, for screen readers too
+    bool isDefault = false;         // Enter
+    bool isCancel = false;          // Esc
 };
 
-// In the order of their control index. Only text boxes and buttons take the
-// focus; the tab index orders them.
 inline constexpr std::array<Control, 9> kControls{{
-    {Kind::TextBox, "txtDia", u"", {480, 720, 735, 285}, 0, false, 0, ""},
-    {Kind::TextBox, "txtmes", u"", {1440, 720, 735, 285}, 1, true, 2, ""},
-    {Kind::CommandButton, "cmdsalir", u"&Salir", {3600, 240, 855, 735}, 5, true, 0, "", false, true},
-    {Kind::CommandButton, "CmdCalcular", u"&Calcular", {1080, 1080, 1575, 495}, 4, true, 0, "", true, false},
-    {Kind::TextBox, "txtanio", u"", {2400, 720, 735, 285}, 2, true, 4, ""},
-    {Kind::Label, "Label3", u"Ingrese el d\u00ECa", {480, 120, 735, 375}, 8, false, 0, "txtDia"},
-    {Kind::Label, "Label2", u"Ingrese el a\u00F1o", {2400, 120, 735, 495}, 7, false, 0, "txtanio"},
-    {Kind::Label, "Label1", u"Ingrese el mes", {1440, 120, 735, 495}, 6, false, 0, "txtmes"},
-    {Kind::ResultLine, "lblsalida", u"", {1080, 1680, 1575, 255}, 3, true, 0, ""},
+    {.id = Id::txtDia, .kind = Kind::TextBox, .name = "txtDia", .place = {480, 720, 735, 285}, .tabIndex = 0},
+    {.id = Id::txtmes,
+     .kind = Kind::TextBox,
+     .name = "txtmes",
+     .place = {1440, 720, 735, 285},
+     .tabIndex = 1,
+     .ownFont = true,
+     .maxLength = 2},
+    {.id = Id::cmdsalir,
+     .kind = Kind::CommandButton,
+     .name = "cmdsalir",
+     .caption = u"&Salir",
+     .place = {3600, 240, 855, 735},
+     .tabIndex = 5,
+     .ownFont = true,
+     .isCancel = true},
+    {.id = Id::CmdCalcular,
+     .kind = Kind::CommandButton,
+     .name = "CmdCalcular",
+     .caption = u"&Calcular",
+     .place = {1080, 1080, 1575, 495},
+     .tabIndex = 4,
+     .ownFont = true,
+     .isDefault = true},
+    {.id = Id::txtanio,
+     .kind = Kind::TextBox,
+     .name = "txtanio",
+     .place = {2400, 720, 735, 285},
+     .tabIndex = 2,
+     .ownFont = true,
+     .maxLength = 4},
+    {.id = Id::Label3,
+     .kind = Kind::Label,
+     .name = "Label3",
+     .caption = u"Ingrese el d\u00ECa",
+     .place = {480, 120, 735, 375},
+     .tabIndex = 8,
+     .captionOf = Id::txtDia},
+    {.id = Id::Label2,
+     .kind = Kind::Label,
+     .name = "Label2",
+     .caption = u"Ingrese el a\u00F1o",
+     .place = {2400, 120, 735, 495},
+     .tabIndex = 7,
+     .captionOf = Id::txtanio},
+    {.id = Id::Label1,
+     .kind = Kind::Label,
+     .name = "Label1",
+     .caption = u"Ingrese el mes",
+     .place = {1440, 120, 735, 495},
+     .tabIndex = 6,
+     .captionOf = Id::txtmes},
+    {.id = Id::lblsalida,
+     .kind = Kind::ResultLine,
+     .name = "lblsalida",
+     .place = {1080, 1680, 1575, 255},
+     .tabIndex = 3,
+     .ownFont = true},
 }};
+
+constexpr std::size_t indexOf(Id id)
+{
+    return static_cast<std::size_t>(id);
+}
+constexpr const Control& control(Id id)
+{
+    return kControls[indexOf(id)];
+}
+static_assert(std::ranges::all_of(kControls, [](const Control& each) { return &control(each.id) == &each; }),
+              "each control sits at its own index");
 
 // The button Enter presses, and the one Esc presses.
 constexpr const Control& defaultButton()
@@ -67,6 +132,29 @@ constexpr const Control& defaultButton()
 constexpr const Control& cancelButton()
 {
     return *std::ranges::find_if(kControls, &Control::isCancel);
+}
+
+// Only text boxes and buttons take the focus.
+constexpr bool takesFocus(const Control& control)
+{
+    return control.kind == Kind::TextBox || control.kind == Kind::CommandButton;
+}
+
+// Every control by its tab index: the order the focus moves in, and the
+// order a screen reader walks the window.
+constexpr std::array<Id, kControls.size()> tabOrder()
+{
+    std::array<Id, kControls.size()> order{};
+    std::ranges::transform(kControls, order.begin(), &Control::id);
+    std::ranges::sort(order, {}, [](Id id) { return control(id).tabIndex; });
+    return order;
+}
+
+// The label that names a box, if one does.
+constexpr std::optional<Id> captionFor(Id box)
+{
+    const auto* found = std::ranges::find(kControls, std::optional{box}, &Control::captionOf);
+    return found != kControls.end() ? std::optional{found->id} : std::nullopt;
 }
 
 }  // namespace form1

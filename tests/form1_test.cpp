@@ -10,6 +10,7 @@
 #include <QStyle>
 #include <QTest>
 #include <QTimer>
+#include <QtMath>
 
 #include "form/qt/program.hpp"
 #include "form/twips.hpp"
@@ -60,6 +61,28 @@ private:
         QTest::keyClicks(box("txtanio"), anio);
     }
 
+    // A caption fits when it wraps within its label's width, and drawing it
+    // in a label twice as tall puts no ink below the label's own height.
+    static bool captionFits(const QLabel& label)
+    {
+        QLabel taller(label.text());
+        taller.setFont(label.font());
+        taller.setWordWrap(label.wordWrap());
+        taller.setAlignment(label.alignment());
+        taller.resize(label.width(), 2 * label.height());
+        const QImage drawn = taller.grab().toImage();
+        const QRgb background = drawn.pixel(drawn.width() - 1, drawn.height() - 1);
+        for (int y = qCeil(label.height() * drawn.devicePixelRatio()); y < drawn.height(); ++y) {
+            for (int x = 0; x < drawn.width(); ++x) {
+                if (drawn.pixel(x, y) != background) {
+                    return false;
+                }
+            }
+        }
+        const QRect wrapped = label.fontMetrics().boundingRect(label.contentsRect(), Qt::TextWordWrap, label.text());
+        return wrapped.width() <= label.contentsRect().width();
+    }
+
     // What the last error report showed, and as what a screen reader took it.
     QString reportShown;
     QAccessible::Role reportRole = QAccessible::NoRole;
@@ -107,6 +130,33 @@ private slots:
         QCOMPARE(form->size(), expected);
         QCOMPARE(form->minimumSize(), expected);
         QCOMPARE(form->maximumSize(), expected);
+    }
+
+    // Run again at 144 DPI and at a scale of 1.5: the window grows with the
+    // screen, no two controls overlap, and every caption fits its control.
+    void layoutHoldsAtThisDpi()
+    {
+        if (qEnvironmentVariableIsSet("QT_FONT_DPI")) {
+            QCOMPARE(form->logicalDpiX(), qEnvironmentVariableIntValue("QT_FONT_DPI"));
+        }
+        QCOMPARE(form->width(), twipsToPixels(4680, form->logicalDpiX()));
+        const QList<QWidget*> controls = form->findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
+        QCOMPARE(controls.size(), 9);
+        for (const QWidget* one : controls) {
+            QVERIFY2(form->rect().contains(one->geometry()), qPrintable(one->objectName()));
+            for (const QWidget* other : controls) {
+                QVERIFY2(one == other || !one->geometry().intersects(other->geometry()),
+                         qPrintable(one->objectName() + QStringLiteral(" overlaps ") + other->objectName()));
+            }
+        }
+        for (const auto* label : form->findChildren<QLabel*>()) {
+            QVERIFY2(captionFits(*label), qPrintable(label->objectName()));
+        }
+        for (const auto* button : form->findChildren<QPushButton*>()) {
+            const QSize needed = button->fontMetrics().size(Qt::TextShowMnemonic, button->text());
+            QVERIFY2(button->contentsRect().width() > needed.width(), qPrintable(button->objectName()));
+            QVERIFY2(button->contentsRect().height() > needed.height(), qPrintable(button->objectName()));
+        }
     }
 
     void twipsAtNinetySixDpi()

@@ -4,10 +4,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <algorithm>
-#include <vector>
 
-#include "calc/calcular.hpp"
+#include "form/calcular_o_informar.hpp"
 #include "form/form1_layout.hpp"
 #include "form/qt/error_report.hpp"
 #include "form/qt/linea_de_resultado.hpp"
@@ -36,11 +34,6 @@ QString qtName(std::string_view name)
     return QString::fromLatin1(name.data(), qsizetype(name.size()));
 }
 
-bool takesFocus(const form1::Control& control)
-{
-    return control.kind == form1::Kind::TextBox || control.kind == form1::Kind::CommandButton;
-}
-
 }  // namespace
 
 Form1::Form1(QWidget* parent)
@@ -65,20 +58,23 @@ Form1::Form1(QWidget* parent)
     findControls();
 
     // Each caption names its box, which is how a screen reader announces it.
-    std::vector<const form1::Control*> focusOrder;
     for (const form1::Control& control : form1::kControls) {
-        if (!control.captionOf.empty()) {
-            named<QLabel>(control.name)->setBuddy(named<QWidget>(control.captionOf));
-        }
-        if (takesFocus(control)) {
-            focusOrder.push_back(&control);
+        if (control.captionOf) {
+            named<QLabel>(control.id)->setBuddy(named<QWidget>(*control.captionOf));
         }
     }
-    std::ranges::sort(focusOrder, {}, &form1::Control::tabIndex);
-    for (std::size_t i = 1; i < focusOrder.size(); ++i) {
-        setTabOrder(named<QWidget>(focusOrder[i - 1]->name), named<QWidget>(focusOrder[i]->name));
+    QWidget* previous = nullptr;
+    for (const form1::Id id : form1::tabOrder()) {
+        if (!form1::takesFocus(form1::control(id))) {
+            continue;
+        }
+        if (previous == nullptr) {
+            named<QWidget>(id)->setFocus();
+        } else {
+            setTabOrder(previous, named<QWidget>(id));
+        }
+        previous = named<QWidget>(id);
     }
-    named<QWidget>(focusOrder.front()->name)->setFocus();
 
     connect(CmdCalcular, &QPushButton::clicked, this, &Form1::CmdCalcular_Click);
     connect(cmdsalir, &QPushButton::clicked, this, &Form1::cmdsalir_Click);
@@ -118,18 +114,19 @@ QWidget* Form1::makeControl(const form1::Control& control)
 
 void Form1::findControls()
 {
-    txtDia = named<QLineEdit>("txtDia");
-    txtmes = named<QLineEdit>("txtmes");
-    txtanio = named<QLineEdit>("txtanio");
-    CmdCalcular = named<QPushButton>("CmdCalcular");
-    cmdsalir = named<QPushButton>("cmdsalir");
-    lblsalida = named<LineaDeResultado>("lblsalida");
+    using form1::Id;
+    txtDia = named<QLineEdit>(Id::txtDia);
+    txtmes = named<QLineEdit>(Id::txtmes);
+    txtanio = named<QLineEdit>(Id::txtanio);
+    CmdCalcular = named<QPushButton>(Id::CmdCalcular);
+    cmdsalir = named<QPushButton>(Id::cmdsalir);
+    lblsalida = named<LineaDeResultado>(Id::lblsalida);
 }
 
 template <typename T>
-T* Form1::named(std::string_view name) const
+T* Form1::named(form1::Id id) const
 {
-    return findChild<T*>(qtName(name), Qt::FindDirectChildrenOnly);
+    return findChild<T*>(qtName(form1::control(id).name), Qt::FindDirectChildrenOnly);
 }
 
 std::u16string Form1::textoDeAnio() const
@@ -160,18 +157,12 @@ void Form1::showEvent(QShowEvent* event)
 // Esc, and closing the window, both end the program as "Salir" does.
 void Form1::reject()
 {
-    named<QPushButton>(form1::cancelButton().name)->click();
+    named<QPushButton>(form1::cancelButton().id)->click();
 }
 
 void Form1::CmdCalcular_Click()
 {
-    // A number that does not fit is reported, and the window stays as it
-    // was, so that what was typed can be mended rather than lost.
-    try {
-        calc::CmdCalcular_Click(*this);
-    } catch (const runtime::RuntimeError& error) {
-        reportRuntimeError(this, error);
-    }
+    form1::calcularOInformar(*this, [this](const runtime::RuntimeError& error) { reportRuntimeError(this, error); });
 }
 
 void Form1::cmdsalir_Click()

@@ -1,13 +1,15 @@
 #pragma once
 
 #include <QDialog>
+#include <cstdint>
 #include <string_view>
 
 #include "calc/formulario.hpp"
 
 namespace form1 {
 struct Control;
-}
+enum class Id : std::uint8_t;
+}  // namespace form1
 class LineaDeResultado;
 class QLineEdit;
 class QPushButton;
@@ -43,7 +45,7 @@ private:
     QWidget* makeControl(const form1::Control& control);
     void findControls();  // the members, by the names the table gives
     template <typename T>
-    T* named(std::string_view name) const;
+    T* named(form1::Id id) const;
 
     QLineEdit* txtDia = nullptr;
     QLineEdit* txtmes = nullptr;

@@ -1,10 +1,9 @@
 #include "form/win32/form1.hpp"
 
-#include <algorithm>
 #include <system_error>
 #include <vector>
 
-#include "calc/calcular.hpp"
+#include "form/calcular_o_informar.hpp"
 #include "form/win32/error_report.hpp"
 #include "form/win32/program.hpp"
 #include "form/win32/wide_text.hpp"
@@ -34,24 +33,17 @@ HFONT makeFont(const form1::Font& font, int dpiY)
 // Dialog navigation follows the order in which controls were made, and a
 // screen reader names a box after the label made just before it: so the
 // controls are made in tab order, each caption right before its box.
-std::vector<const form1::Control*> creationOrder()
+std::vector<form1::Id> creationOrder()
 {
-    std::vector<const form1::Control*> byTab;
-    for (const form1::Control& control : form1::kControls) {
-        byTab.push_back(&control);
-    }
-    std::ranges::sort(byTab, {}, &form1::Control::tabIndex);
-    std::vector<const form1::Control*> order;
-    for (const form1::Control* control : byTab) {
-        if (!control->captionOf.empty()) {
+    std::vector<form1::Id> order;
+    for (const form1::Id id : form1::tabOrder()) {
+        if (form1::control(id).captionOf) {
             continue;  // made with its box
         }
-        for (const form1::Control& caption : form1::kControls) {
-            if (caption.captionOf == control->name) {
-                order.push_back(&caption);
-            }
+        if (const auto caption = form1::captionFor(id)) {
+            order.push_back(*caption);
         }
-        order.push_back(control);
+        order.push_back(id);
     }
     return order;
 }
@@ -129,44 +121,45 @@ Form1::~Form1()
 
 void Form1::createControls(HINSTANCE instance, int dpiX, int dpiY)
 {
-    for (const form1::Control* control : creationOrder()) {
-        const WindowKind kind = windowKind(*control);
-        const TwipRect& place = control->place;
-        HWND made = CreateWindowExW(
-            kind.extendedStyle, kind.className, toWide(control->caption).c_str(), WS_CHILD | WS_VISIBLE | kind.style,
-            twipsToPixels(place.left, dpiX), twipsToPixels(place.top, dpiY), twipsToPixels(place.width, dpiX),
-            twipsToPixels(place.height, dpiY), window_,
-            reinterpret_cast<HMENU>(static_cast<INT_PTR>(controlId(control->name))), instance, nullptr);
-        SendMessageW(made, WM_SETFONT, reinterpret_cast<WPARAM>(control->ownFont ? controlFont_ : formFont_), FALSE);
-        if (control->maxLength > 0) {
-            SendMessageW(made, EM_SETLIMITTEXT, control->maxLength, 0);
+    for (const form1::Id id : creationOrder()) {
+        const form1::Control& control = form1::control(id);
+        const WindowKind kind = windowKind(control);
+        const TwipRect& place = control.place;
+        HWND made = CreateWindowExW(kind.extendedStyle, kind.className, toWide(control.caption).c_str(),
+                                    WS_CHILD | WS_VISIBLE | kind.style, twipsToPixels(place.left, dpiX),
+                                    twipsToPixels(place.top, dpiY), twipsToPixels(place.width, dpiX),
+                                    twipsToPixels(place.height, dpiY), window_,
+                                    reinterpret_cast<HMENU>(static_cast<INT_PTR>(controlId(id))), instance, nullptr);
+        SendMessageW(made, WM_SETFONT, reinterpret_cast<WPARAM>(control.ownFont ? controlFont_ : formFont_), FALSE);
+        if (control.maxLength > 0) {
+            SendMessageW(made, EM_SETLIMITTEXT, control.maxLength, 0);
         }
     }
-    focusBeforeDeactivation_ = control("txtDia");
-    resultAnnouncer_ = std::make_unique<LiveRegion>(control("lblsalida"));
+    focusBeforeDeactivation_ = control(form1::tabOrder().front());
+    resultAnnouncer_ = std::make_unique<LiveRegion>(control(form1::Id::lblsalida));
 }
 
-HWND Form1::control(std::string_view name) const
+HWND Form1::control(form1::Id id) const
 {
-    return GetDlgItem(window_, controlId(name));
+    return GetDlgItem(window_, controlId(id));
 }
 
 std::u16string Form1::textoDeAnio() const
 {
-    return windowText(control("txtanio"));
+    return windowText(control(form1::Id::txtanio));
 }
 std::u16string Form1::textoDeMes() const
 {
-    return windowText(control("txtmes"));
+    return windowText(control(form1::Id::txtmes));
 }
 std::u16string Form1::textoDeDia() const
 {
-    return windowText(control("txtDia"));
+    return windowText(control(form1::Id::txtDia));
 }
 
 void Form1::mostrarSalida(std::u16string_view texto)
 {
-    SetWindowTextW(control("lblsalida"), toWide(texto).c_str());
+    SetWindowTextW(control(form1::Id::lblsalida), toWide(texto).c_str());
     resultAnnouncer_->announce();
 }
 
@@ -183,8 +176,8 @@ LRESULT CALLBACK Form1::windowProcedure(HWND window, UINT message, WPARAM wParam
 
 LRESULT Form1::handle(UINT message, WPARAM wParam, LPARAM lParam)
 {
-    constexpr int calcular = controlId(form1::defaultButton().name);
-    constexpr int salir = controlId(form1::cancelButton().name);
+    constexpr int calcular = controlId(form1::defaultButton().id);
+    constexpr int salir = controlId(form1::cancelButton().id);
     switch (message) {
         case DM_GETDEFID:  // what Enter activates
             return MAKELRESULT(calcular, DC_HASDEFID);
@@ -216,13 +209,7 @@ LRESULT Form1::handle(UINT message, WPARAM wParam, LPARAM lParam)
 
 void Form1::CmdCalcular_Click()
 {
-    // A number that does not fit is reported, and the window stays as it
-    // was, so that what was typed can be mended rather than lost.
-    try {
-        calc::CmdCalcular_Click(*this);
-    } catch (const runtime::RuntimeError& error) {
-        reportRuntimeError(window_, error);
-    }
+    form1::calcularOInformar(*this, [this](const runtime::RuntimeError& error) { reportRuntimeError(window_, error); });
 }
 
 void Form1::cmdsalir_Click()

@@ -4,7 +4,6 @@
 
 #include <memory>
 #include <string>
-#include <string_view>
 
 #include "calc/formulario.hpp"
 #include "form/form1_layout.hpp"
@@ -26,7 +25,7 @@ public:
     Form1& operator=(Form1&&) = delete;
 
     [[nodiscard]] HWND window() const { return window_; }
-    [[nodiscard]] HWND control(std::string_view name) const;
+    [[nodiscard]] HWND control(form1::Id id) const;
 
     [[nodiscard]] std::u16string textoDeAnio() const override;
     [[nodiscard]] std::u16string textoDeMes() const override;
@@ -50,12 +49,7 @@ private:
 };
 
 // The identifier of each control: 101 for the first in the table, and so on.
-constexpr int controlId(std::string_view name)
+constexpr int controlId(form1::Id id)
 {
-    for (std::size_t i = 0; i < form1::kControls.size(); ++i) {
-        if (form1::kControls[i].name == name) {
-            return 101 + static_cast<int>(i);
-        }
-    }
-    return 0;
+    return 101 + static_cast<int>(form1::indexOf(id));
 }

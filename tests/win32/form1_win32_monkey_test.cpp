@@ -60,7 +60,7 @@ TEST_F(Form1Monkey, RandomKeysNeverBreakTheWindow)
 
     for (int i = 0; i < kKeys; ++i) {
         auto stroke = static_cast<Stroke>(strokes(random));
-        if (GetFocus() == control("cmdsalir") && (stroke == Stroke::Enter || stroke == Stroke::Text)) {
+        if (GetFocus() == control(form1::Id::cmdsalir) && (stroke == Stroke::Enter || stroke == Stroke::Text)) {
             stroke = Stroke::Tab;  // there they would press "Salir"
         }
         bool ended = false;
@@ -79,8 +79,8 @@ TEST_F(Form1Monkey, RandomKeysNeverBreakTheWindow)
         ASSERT_FALSE(ended) << context;
         ASSERT_TRUE(IsWindowVisible(form->window())) << context;
         ASSERT_TRUE(kResults.contains(salida())) << context;
-        ASSERT_LE(textOf(control("txtmes")).size(), 2U) << context;
-        ASSERT_LE(textOf(control("txtanio")).size(), 4U) << context;
+        ASSERT_LE(textOf(control(form1::Id::txtmes)).size(), 2U) << context;
+        ASSERT_LE(textOf(control(form1::Id::txtanio)).size(), 4U) << context;
     }
     KillTimer(nullptr, dismisser);
     std::printf("%d error reports dismissed\n", reports);

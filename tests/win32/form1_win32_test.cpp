@@ -5,9 +5,11 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <string>
 #include <string_view>
 #include <system_error>
+#include <utility>
 #include <vector>
 
 #include "form/twips.hpp"
@@ -52,64 +54,154 @@ TEST_F(Form1Window, TitleSizeAndPlaces)
     EXPECT_EQ(GetWindowLongW(form->window(), GWL_STYLE) & (WS_THICKFRAME | WS_MAXIMIZEBOX), 0);  // fixed size
 
     struct Place {
-        const char* name;
+        form1::Id id;
         const wchar_t* caption;
         RECT twips;  // left, top, width, height
     };
     const Place places[] = {
-        {"txtDia", L"", {480, 720, 735, 285}},
-        {"txtmes", L"", {1440, 720, 735, 285}},
-        {"cmdsalir", L"&Salir", {3600, 240, 855, 735}},
-        {"CmdCalcular", L"&Calcular", {1080, 1080, 1575, 495}},
-        {"txtanio", L"", {2400, 720, 735, 285}},
-        {"Label3", L"Ingrese el d\u00ECa", {480, 120, 735, 375}},
-        {"Label2", L"Ingrese el a\u00F1o", {2400, 120, 735, 495}},
-        {"Label1", L"Ingrese el mes", {1440, 120, 735, 495}},
-        {"lblsalida", L"", {1080, 1680, 1575, 255}},
+        {form1::Id::txtDia, L"", {480, 720, 735, 285}},
+        {form1::Id::txtmes, L"", {1440, 720, 735, 285}},
+        {form1::Id::cmdsalir, L"&Salir", {3600, 240, 855, 735}},
+        {form1::Id::CmdCalcular, L"&Calcular", {1080, 1080, 1575, 495}},
+        {form1::Id::txtanio, L"", {2400, 720, 735, 285}},
+        {form1::Id::Label3, L"Ingrese el d\u00ECa", {480, 120, 735, 375}},
+        {form1::Id::Label2, L"Ingrese el a\u00F1o", {2400, 120, 735, 495}},
+        {form1::Id::Label1, L"Ingrese el mes", {1440, 120, 735, 495}},
+        {form1::Id::lblsalida, L"", {1080, 1680, 1575, 255}},
     };
     for (const Place& place : places) {
-        SCOPED_TRACE(place.name);
+        SCOPED_TRACE(form1::control(place.id).name);
         RECT shown{};
-        GetWindowRect(control(place.name), &shown);
+        GetWindowRect(control(place.id), &shown);
         MapWindowPoints(nullptr, form->window(), reinterpret_cast<POINT*>(&shown), 2);
         EXPECT_EQ(shown.left, twipsToPixels(place.twips.left, dpiX));
         EXPECT_EQ(shown.top, twipsToPixels(place.twips.top, dpiY));
         EXPECT_EQ(shown.right - shown.left, twipsToPixels(place.twips.right, dpiX));
         EXPECT_EQ(shown.bottom - shown.top, twipsToPixels(place.twips.bottom, dpiY));
-        EXPECT_EQ(textOf(control(place.name)), place.caption);
+        EXPECT_EQ(textOf(control(place.id)), place.caption);
+    }
+}
+
+// The box a control's caption needs in the control's font, at its width.
+RECT textExtent(HWND control, UINT format)
+{
+    RECT box{};
+    GetClientRect(control, &box);
+    HDC drawing = GetDC(control);
+    const HGDIOBJ previous = SelectObject(drawing, reinterpret_cast<HGDIOBJ>(SendMessageW(control, WM_GETFONT, 0, 0)));
+    DrawTextW(drawing, textOf(control).c_str(), -1, &box, format | DT_CALCRECT);
+    SelectObject(drawing, previous);
+    ReleaseDC(control, drawing);
+    return box;
+}
+
+// Draws a label's caption as the label does, but twice as tall, and tells
+// whether any ink falls below the label's own height: a line cut off.
+bool inkBelowItsHeight(HWND label)
+{
+    RECT box{};
+    GetClientRect(label, &box);
+    const int height = box.bottom;
+    box.bottom *= 2;
+    HDC screen = GetDC(label);
+    HDC drawing = CreateCompatibleDC(screen);
+    HBITMAP canvas = CreateCompatibleBitmap(screen, box.right, box.bottom);
+    ReleaseDC(label, screen);
+    const HGDIOBJ previousCanvas = SelectObject(drawing, canvas);
+    const HGDIOBJ previousFont =
+        SelectObject(drawing, reinterpret_cast<HGDIOBJ>(SendMessageW(label, WM_GETFONT, 0, 0)));
+    FillRect(drawing, &box, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
+    SetBkMode(drawing, TRANSPARENT);
+    DrawTextW(drawing, textOf(label).c_str(), -1, &box, DT_WORDBREAK);
+    bool ink = false;
+    for (int y = height; y < box.bottom && !ink; ++y) {
+        for (int x = 0; x < box.right && !ink; ++x) {
+            ink = GetPixel(drawing, x, y) != RGB(255, 255, 255);
+        }
+    }
+    SelectObject(drawing, previousFont);
+    SelectObject(drawing, previousCanvas);
+    DeleteObject(canvas);
+    DeleteDC(drawing);
+    return ink;
+}
+
+// Run again with Windows set to 144 DPI: the window grows with the screen,
+// no two controls overlap, and every caption fits its control.
+TEST_F(Form1Window, LayoutHoldsAtThisDpi)
+{
+    HDC screen = GetDC(nullptr);
+    const int dpi = GetDeviceCaps(screen, LOGPIXELSX);
+    ReleaseDC(nullptr, screen);
+    if (const char* asked = std::getenv("CALCULADOR_EXPECTED_DPI")) {
+        ASSERT_EQ(dpi, std::atoi(asked));
+    }
+    RECT client{};
+    GetClientRect(form->window(), &client);
+    EXPECT_EQ(client.right, twipsToPixels(4680, dpi));
+
+    std::vector<std::pair<form1::Id, RECT>> shown;
+    for (const form1::Control& each : form1::kControls) {
+        RECT place{};
+        GetWindowRect(control(each.id), &place);
+        MapWindowPoints(nullptr, form->window(), reinterpret_cast<POINT*>(&place), 2);
+        RECT inside{};
+        EXPECT_TRUE(IntersectRect(&inside, &place, &client) && EqualRect(&inside, &place)) << each.name;
+        for (const auto& [other, otherPlace] : shown) {
+            EXPECT_FALSE(IntersectRect(&inside, &place, &otherPlace))
+                << each.name << " overlaps " << form1::control(other).name;
+        }
+        shown.emplace_back(each.id, place);
+    }
+    for (const form1::Control& each : form1::kControls) {
+        if (each.caption.empty()) {
+            continue;
+        }
+        RECT available{};
+        GetClientRect(control(each.id), &available);
+        const bool wraps = each.kind == form1::Kind::Label;
+        const RECT needed = textExtent(control(each.id), wraps ? DT_WORDBREAK : DT_SINGLELINE);
+        EXPECT_LE(needed.right, available.right) << each.name;
+        if (wraps) {
+            EXPECT_FALSE(inkBelowItsHeight(control(each.id))) << each.name;
+        } else {
+            EXPECT_LE(needed.bottom, available.bottom) << each.name;
+        }
     }
 }
 
 TEST_F(Form1Window, FontsOfTheWindowAndOfTheControls)
 {
-    const auto family = [this](const char* name) {
+    using form1::Id;
+    const auto family = [this](Id id) {
         LOGFONTW font{};
-        GetObjectW(reinterpret_cast<HFONT>(SendMessageW(control(name), WM_GETFONT, 0, 0)), sizeof font, &font);
+        GetObjectW(reinterpret_cast<HFONT>(SendMessageW(control(id), WM_GETFONT, 0, 0)), sizeof font, &font);
         return std::wstring(font.lfFaceName);
     };
-    for (const char* name : {"txtDia", "Label1", "Label2", "Label3"}) {
-        EXPECT_EQ(family(name), L"Tahoma") << name;
+    for (const Id id : {Id::txtDia, Id::Label1, Id::Label2, Id::Label3}) {
+        EXPECT_EQ(family(id), L"Tahoma") << form1::control(id).name;
     }
-    for (const char* name : {"txtmes", "txtanio", "cmdsalir", "CmdCalcular", "lblsalida"}) {
-        EXPECT_EQ(family(name), L"MS Sans Serif") << name;
+    for (const Id id : {Id::txtmes, Id::txtanio, Id::cmdsalir, Id::CmdCalcular, Id::lblsalida}) {
+        EXPECT_EQ(family(id), L"MS Sans Serif") << form1::control(id).name;
     }
 }
 
 TEST_F(Form1Window, TabOrderFromTheDayBox)
 {
-    EXPECT_EQ(GetFocus(), control("txtDia"));
-    for (const char* next : {"txtmes", "txtanio", "CmdCalcular", "cmdsalir", "txtDia"}) {
+    EXPECT_EQ(GetFocus(), control(form1::Id::txtDia));
+    using form1::Id;
+    for (const Id next : {Id::txtmes, Id::txtanio, Id::CmdCalcular, Id::cmdsalir, Id::txtDia}) {
         press(VK_TAB);
-        EXPECT_EQ(GetFocus(), control(next)) << next;
+        EXPECT_EQ(GetFocus(), control(next)) << form1::control(next).name;
     }
 }
 
 TEST_F(Form1Window, BoxLengths)
 {
     typeDate(L"123456789", L"123", L"200345");
-    EXPECT_EQ(textOf(control("txtDia")), L"123456789");
-    EXPECT_EQ(textOf(control("txtmes")), L"12");
-    EXPECT_EQ(textOf(control("txtanio")), L"2003");
+    EXPECT_EQ(textOf(control(form1::Id::txtDia)), L"123456789");
+    EXPECT_EQ(textOf(control(form1::Id::txtmes)), L"12");
+    EXPECT_EQ(textOf(control(form1::Id::txtanio)), L"2003");
 }
 
 TEST_F(Form1Window, AltCAsksAndTypingAloneChangesNothing)
@@ -160,7 +252,7 @@ TEST_F(Form1Window, OverflowIsReportedAndTheWindowKeepsItsTexts)
 {
     typeDate(L"7", L"5", L"2003");
     press(VK_RETURN);
-    SetFocus(control("txtmes"));
+    SetFocus(control(form1::Id::txtmes));
     press(VK_BACK);
     type(L"-1");
 
@@ -171,8 +263,8 @@ TEST_F(Form1Window, OverflowIsReportedAndTheWindowKeepsItsTexts)
     EXPECT_EQ(reportShown, L"Error de ejecuci\u00F3n 6:\n\nDesbordamiento|icon|Aceptar");
     EXPECT_TRUE(IsWindowVisible(form->window()));
     EXPECT_EQ(salida(), L"Mi\u00E9rcoles");
-    EXPECT_EQ(textOf(control("txtmes")), L"-1");
-    EXPECT_EQ(textOf(control("txtanio")), L"2003");
+    EXPECT_EQ(textOf(control(form1::Id::txtmes)), L"-1");
+    EXPECT_EQ(textOf(control(form1::Id::txtanio)), L"2003");
 }
 
 // Windows refuses to make the program's window while this hook is in place.

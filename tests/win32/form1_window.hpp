@@ -76,8 +76,8 @@ protected:
         type(anio);
     }
 
-    [[nodiscard]] HWND control(const char* name) const { return form->control(name); }
-    [[nodiscard]] std::wstring salida() const { return textOf(control("lblsalida")); }
+    [[nodiscard]] HWND control(form1::Id id) const { return form->control(id); }
+    [[nodiscard]] std::wstring salida() const { return textOf(control(form1::Id::lblsalida)); }
 
     std::unique_ptr<Form1> form;
 };

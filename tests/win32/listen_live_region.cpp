@@ -14,7 +14,7 @@ namespace {
 void CALLBACK heard(HWINEVENTHOOK /*hook*/, DWORD /*event*/, HWND window, LONG object, LONG child, DWORD /*thread*/,
                     DWORD /*time*/)
 {
-    if (object != OBJID_CLIENT || child != CHILDID_SELF || GetDlgCtrlID(window) != controlId("lblsalida")) {
+    if (object != OBJID_CLIENT || child != CHILDID_SELF || GetDlgCtrlID(window) != controlId(form1::Id::lblsalida)) {
         std::puts("other");
     } else {
         wchar_t text[256] = L"";

@@ -16,7 +16,7 @@ int wmain()
         return 1;
     }
     wchar_t text[256] = L"";
-    SendMessageW(GetDlgItem(window, controlId("lblsalida")), WM_GETTEXT, 256, reinterpret_cast<LPARAM>(text));
+    SendMessageW(GetDlgItem(window, controlId(form1::Id::lblsalida)), WM_GETTEXT, 256, reinterpret_cast<LPARAM>(text));
     char utf8[1024] = "";
     WideCharToMultiByte(CP_UTF8, 0, text, -1, utf8, sizeof utf8, nullptr, nullptr);
     std::fputs(utf8, stdout);
