@@ -1,7 +1,9 @@
 #!/usr/bin/env python3
-"""Draws the application icon, a traffic light with its green lamp lit, as
+"""Draws the application icon, a traffic light with its green lamp lit: as
 16-colour PNG images of 16x16 and 32x32 pixels, and a Windows .ico holding
-both as classic 4-bit bitmaps, which every Windows version reads. Standard library only; run it again after changing the drawing:
+both as classic 4-bit bitmaps, which every Windows version reads; for
+modern launchers, as smooth PNG images of 48 to 256 pixels and as SVG.
+Standard library only; run it again after changing the drawing:
 
     python3 scripts/make_icons.py form/icons
 """
@@ -57,11 +59,58 @@ def draw(size):
     return [[colour_at((col + 0.5) * scale, (row + 0.5) * scale) for col in range(size)] for row in range(size)]
 
 
+def draw_smooth(size, samples=4):
+    """RGBA rows, each pixel the average of samples x samples points, so
+    that edges are smooth at launcher sizes."""
+    scale = 32 / size
+    rows = []
+    for row in range(size):
+        line = bytearray()
+        for col in range(size):
+            points = [colour_at((col + (i + 0.5) / samples) * scale, (row + (j + 0.5) / samples) * scale)
+                      for i in range(samples) for j in range(samples)]
+            opaque = [PALETTE[p] for p in points if p != TRANSPARENT]
+            alpha = round(255 * len(opaque) / len(points))
+            rgb = [round(sum(c[k] for c in opaque) / len(opaque)) if opaque else 0 for k in range(3)]
+            line += bytes(rgb + [alpha])
+        rows.append(bytes(line))
+    return rows
+
+
+def chunk(kind, data):
+    return struct.pack(">I", len(data)) + kind + data + struct.pack(">I", zlib.crc32(kind + data))
+
+
+def png_rgba(rows):
+    size = len(rows)
+    return (b"\x89PNG\r\n\x1a\n"
+            + chunk(b"IHDR", struct.pack(">IIBBBBB", size, size, 8, 6, 0, 0, 0))
+            + chunk(b"IDAT", zlib.compress(b"".join(b"\0" + row for row in rows), 9))
+            + chunk(b"IEND", b""))
+
+
+def svg():
+    """The same drawing as vectors: each outline is a stroke of the rim's
+    width centred on the middle of the rim."""
+    left, top, right, bottom, radius = HOUSING
+    inset = RIM / 2
+
+    def hex_colour(index):
+        return "#%02x%02x%02x" % PALETTE[index]
+
+    shapes = [f'<rect x="{left + inset}" y="{top + inset}" width="{right - left - RIM}" height="{bottom - top - RIM}" '
+              f'rx="{radius - inset}" fill="{hex_colour(DARK_GREY)}" stroke="{hex_colour(BLACK)}" stroke-width="{RIM}"/>']
+    for (cx, cy), lamp in LAMPS:
+        shapes.append(f'<circle cx="{cx}" cy="{cy}" r="{LAMP_RADIUS + inset}" fill="{hex_colour(lamp)}" '
+                      f'stroke="{hex_colour(BLACK)}" stroke-width="{RIM}"/>')
+        if lamp == GREEN:
+            shapes.append(f'<circle cx="{cx - 1.5}" cy="{cy - 1.5}" r="{1.2 ** 0.5:.3f}" fill="{hex_colour(WHITE)}"/>')
+    return ('<svg xmlns="http://www.w3.org/2000/svg" width="32" height="32" viewBox="0 0 32 32">\n'
+            + "".join(f"  {shape}\n" for shape in shapes) + "</svg>\n")
+
+
 def png(pixels):
     size = len(pixels)
-
-    def chunk(kind, data):
-        return struct.pack(">I", len(data)) + kind + data + struct.pack(">I", zlib.crc32(kind + data))
 
     rows = b"".join(b"\0" + bytes((row[i] << 4) | row[i + 1] for i in range(0, size, 2)) for row in pixels)
     return (b"\x89PNG\r\n\x1a\n"
@@ -109,6 +158,12 @@ def main():
         (folder / "calculador-fechas.png").write_bytes(png(pixels))
         images.append((size, dib(pixels)))
     (out / "calculador-fechas.ico").write_bytes(ico(images))
+    for size in (48, 64, 128, 256):
+        folder = out / f"{size}x{size}"
+        folder.mkdir(parents=True, exist_ok=True)
+        (folder / "calculador-fechas.png").write_bytes(png_rgba(draw_smooth(size)))
+    (out / "scalable").mkdir(exist_ok=True)
+    (out / "scalable" / "calculador-fechas.svg").write_text(svg())
 
 
 if __name__ == "__main__":

@@ -38,9 +38,9 @@ expected=(
   usr/share/doc/calculador-fechas/copyright
   usr/share/man/man1/calculador-fechas.1.gz
   usr/share/applications/$app.desktop
-  usr/share/icons/hicolor/16x16/apps/calculador-fechas.png
-  usr/share/icons/hicolor/32x32/apps/calculador-fechas.png
+  usr/share/icons/hicolor/scalable/apps/calculador-fechas.svg
 )
+for size in 16 32 48 64 128 256; do expected+=("usr/share/icons/hicolor/${size}x$size/apps/calculador-fechas.png"); done
 actual=$(cd "$scratch/root" && find . -type f | sed 's#^\./##' | sort)
 [[ $actual == "$(printf '%s\n' "${expected[@]}" | sort)" ]] || fail "package holds: $actual"
 [[ -x $scratch/root/usr/bin/calculador-fechas ]] || fail "the program is not executable"
@@ -48,6 +48,13 @@ for size in 16 32; do
   file "$scratch/root/usr/share/icons/hicolor/${size}x$size/apps/calculador-fechas.png" |
     grep -q "$size x $size, 4-bit colormap" || fail "the ${size}x$size icon is not a 16-colour image of that size"
 done
+# Launchers draw 48 px and more from these, which are smooth, not 16 colours.
+for size in 48 64 128 256; do
+  file "$scratch/root/usr/share/icons/hicolor/${size}x$size/apps/calculador-fechas.png" |
+    grep -q "$size x $size, 8-bit/color RGBA" || fail "the ${size}x$size icon is not a smooth image of that size"
+done
+file "$scratch/root/usr/share/icons/hicolor/scalable/apps/calculador-fechas.svg" | grep -q "SVG" ||
+  fail "the scalable icon is not SVG"
 
 desktop-file-validate "$scratch/root/usr/share/applications/$app.desktop"
 grep -qx "Name=Calculador de fechas" "$scratch/root/usr/share/applications/$app.desktop" || fail "desktop entry name"
@@ -65,6 +72,11 @@ fi
 validate_appstream "${overrides[@]}" || { grep -q "is not recognized" "$scratch/appstream.log" && validate_appstream; } ||
   { cat "$scratch/appstream.log"; fail "AppStream data"; }
 grep -qF "<release version=\"$version_text\"" "$metainfo" || fail "AppStream version"
+# Catalogues take an application only with an icon of 64 px or more: the
+# theme icon the data names must be in the package at that size.
+icon=$(sed -n 's|.*<icon type="stock">\(.*\)</icon>.*|\1|p' "$metainfo")
+[[ -f $scratch/root/usr/share/icons/hicolor/64x64/apps/$icon.png ]] || fail "no 64 px icon named '$icon'"
+grep -qx "Icon=$icon" "$scratch/root/usr/share/applications/$app.desktop" || fail "the desktop entry names another icon"
 
 # Debian's hardening, read from the program's ELF headers: a position-
 # independent executable, its relocations read-only and bound at start, the
