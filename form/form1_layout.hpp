@@ -119,7 +119,7 @@ constexpr std::size_t indexOf(Id id)
 }
 constexpr const Control& control(Id id)
 {
-    return kControls[indexOf(id)];
+    return kControls.at(indexOf(id));
 }
 static_assert(std::ranges::all_of(kControls, [](const Control& each) { return &control(each.id) == &each; }),
               "each control sits at its own index");
