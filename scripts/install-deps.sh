@@ -3,7 +3,8 @@
 # that a second run costs a second. Names are Debian's unversioned ones, the
 # same on Debian 12 and Debian 13. Wine is whichever of its two package names
 # the distribution has; where it has neither, everything else is installed
-# and the Windows tests say they could not run.
+# and the Windows tests say they could not run. What it installs is added to
+# paquetes-instalados.txt, so that it can be removed again.
 #   scripts/install-deps.sh run         building and running the program
 #   scripts/install-deps.sh display     a virtual X server, where there is no display
 #   scripts/install-deps.sh package     making the Debian package
@@ -26,7 +27,7 @@ test=(
   orca speech-dispatcher speech-dispatcher-espeak-ng         # and what it speaks
   clang libclang-rt-dev llvm                                 # fuzzing; sanitiser reports named
   git clang-format clang-tidy cppcheck                       # static checks
-  desktop-file-utils appstream lintian mmdebstrap            # the package, and installing it on a new Debian
+  desktop-file-utils appstream lintian mmdebstrap man-db     # the package, and installing it on a new Debian
 )
 
 (($#)) || set -- run
@@ -34,7 +35,7 @@ wanted=()
 for group in "$@"; do
   case "$group" in
     run | display | package | screenshot | windows | test) declare -n list=$group; wanted+=("${list[@]}") ;;
-    *) echo "usage: $0 run|display|package|screenshot|windows|test..." >&2; exit 2 ;;
+    *) echo "uso: $0 run|display|package|screenshot|windows|test…" >&2; exit 2 ;;
   esac
 done
 
@@ -59,10 +60,11 @@ if [[ " ${missing[*]} " == *" wine "* ]]; then
   mapfile -t missing < <(printf '%s\n' "${missing[@]}" | grep -vx wine)
   if offered wine64; then missing+=(wine64)
   elif offered wine; then missing+=(wine)
-  else echo "Wine: neither wine64 nor wine is in this distribution's packages; the Windows tests cannot run." >&2
+  else echo "Wine: esta distribución no tiene ni wine64 ni wine; las pruebas de Windows no podrán correr." >&2
   fi
 fi
 if ((${#missing[@]})); then
-  echo "Installing: ${missing[*]}"
+  echo "Instalando lo que falta (${#missing[@]} paquetes): ${missing[*]}"
   apt-get install -y -q --no-install-recommends "${missing[@]}"
+  printf '%s\n' "${missing[@]}" >>"$(dirname "$0")/../paquetes-instalados.txt"
 fi

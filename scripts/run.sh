@@ -5,11 +5,11 @@ cd "$(dirname "$0")/.."
 
 scripts/install-deps.sh run
 cmake -S . -B build -DCMAKE_BUILD_TYPE=Release -DCALCULADOR_TESTS=OFF >/dev/null
-cmake --build build --target calculador-fechas -j"$(nproc)"
+cmake --build build --target calculador-fechas package_documents -j"$(nproc)"
 
 program=build/form/qt/calculador-fechas
 if [[ -z "${DISPLAY:-}" && -z "${WAYLAND_DISPLAY:-}" ]]; then
-  echo "No display here: starting the window on a virtual X server (xvfb-run); Ctrl+C ends it." >&2
+  echo "Aquí no hay pantalla: la ventana se abre en un servidor X virtual (xvfb-run); Ctrl+C la cierra." >&2
   scripts/install-deps.sh display
   exec xvfb-run -a "$program"
 fi
