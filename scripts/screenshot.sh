@@ -3,7 +3,7 @@
 # README: docs/calculador-fechas.png. Needs a build in build/ (scripts/run.sh).
 set -euo pipefail
 cd "$(dirname "$0")/.."
-[[ -x build/form/qt/calculador-fechas ]] || { echo "Build the program first: bash scripts/run.sh" >&2; exit 1; }
+[[ -x build/form/qt/calculador-fechas ]] || { echo "Primero hay que compilar el programa: bash scripts/run.sh" >&2; exit 1; }
 scripts/install-deps.sh screenshot
 out=${1:-docs/calculador-fechas.png}
 
@@ -11,7 +11,7 @@ xvfb-run -a -s "-screen 0 640x480x24" bash -c '
   build/form/qt/calculador-fechas & program=$!
   trap "kill $program" EXIT
   window=$(timeout 20 xdotool search --sync --onlyvisible --name "^Calculador de fechas$" | head -n1) ||
-    { echo "The window did not show within 20 s" >&2; exit 1; }
+    { echo "La ventana no apareció en 20 s" >&2; exit 1; }
   timeout 20 xdotool windowfocus --sync "$window"
   xdotool type 7; xdotool key Tab; xdotool type 5; xdotool key Tab; xdotool type 2003
   before=$(mktemp --suffix=.png)
@@ -24,6 +24,6 @@ xvfb-run -a -s "-screen 0 640x480x24" bash -c '
     sleep 0.1
   done
   rm -f "$before"
-  ((i < 100)) || { echo "The result did not show within 10 s" >&2; exit 1; }
+  ((i < 100)) || { echo "El resultado no apareció en 10 s" >&2; exit 1; }
 ' _ "$out"
-echo "Wrote $out"
+echo "Escrita $out"

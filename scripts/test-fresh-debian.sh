@@ -10,7 +10,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 (($#)) || set -- trixie bookworm
-[[ $(id -u) == 0 ]] || { echo "$0: needs root, to make and enter the roots" >&2; exit 2; }
+[[ $(id -u) == 0 ]] || { echo "$0: hace falta ser root para crear los sistemas y entrar en ellos" >&2; exit 2; }
 source scripts/fresh-root.sh
 trap leave_root EXIT
 trap 'exit 130' INT TERM  # so that the root is left even then
@@ -18,17 +18,17 @@ trap 'exit 130' INT TERM  # so that the root is left even then
 total=0
 for suite in "$@"; do
   start=$SECONDS
-  echo "==== Debian $suite: a brand-new minimal root, commit $(git rev-parse --short HEAD)"
+  echo "==== Debian $suite: un sistema mínimo recién creado, commit $(git rev-parse --short HEAD)"
   make_root "$suite"
   git clone -q . "$root/root/project"
   log=$(mktemp)
   in_root "cd /root/project && bash scripts/test.sh" 2>&1 | tee "$log"
   passed=$(sed -n 's/^tests: \([0-9]*\) passed, 0 failed$/\1/p' "$log" | tail -n1)
-  skipped=$(grep '^stage not run:' "$log" || true)
+  skipped=$(grep '^etapa sin correr:' "$log" || true)
   rm -f "$log"
-  [[ -z $skipped ]] || { echo "==== Debian $suite: every stage must run here, but: $skipped" >&2; exit 1; }
+  [[ -z $skipped ]] || { echo "==== Debian $suite: aquí han de correr todas las etapas, pero: $skipped" >&2; exit 1; }
   leave_root
-  echo "==== Debian $suite: $passed tests passed in $((SECONDS - start)) s"
+  echo "==== Debian $suite: $passed pruebas pasadas en $((SECONDS - start)) s"
   total=$((total + passed))
 done
 echo "tests: $total passed, 0 failed"

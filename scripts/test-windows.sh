@@ -11,7 +11,7 @@ scripts/install-deps.sh windows
 cmake -S . -B build-windows --toolchain cmake/mingw-w64-x86_64.cmake -DCMAKE_BUILD_TYPE=Release >/dev/null
 cmake --build build-windows -j"$(nproc)"
 if ! grep -q '^CALCULADOR_WINE:FILEPATH=/' build-windows/CMakeCache.txt; then
-  echo "Windows tests could not run: this distribution has no Wine package (neither wine64 nor wine)."
+  echo "Las pruebas de Windows no pueden correr: esta distribución no tiene Wine (ni wine64 ni wine)."
   exit 77
 fi
 
@@ -25,7 +25,7 @@ finish() {
 }
 trap finish EXIT
 for _ in $(seq 100); do [[ -s $display_file ]] && break; sleep 0.2; done
-[[ -s $display_file ]] || { echo "Xvfb did not start" >&2; exit 1; }
+[[ -s $display_file ]] || { echo "Xvfb no arrancó en 20 s" >&2; exit 1; }
 export DISPLAY=:$(<"$display_file")
 
 start_wine_session

@@ -23,36 +23,42 @@ run_tests() {
   count_passed "$1"
 }
 
+# Each stage says when it starts how long the one before took.
+stage_started=$SECONDS
 stage() {
+  ((stages == 0)) || echo "== (etapa terminada en $((SECONDS - stage_started)) s)"
+  stage_started=$SECONDS
   stages=$((stages + 1))
   echo "== $1"
 }
 
-stage "Optimised build"
+stage "Compilación optimizada y sus pruebas"
 cmake -S . -B build -DCMAKE_BUILD_TYPE=Release -DCALCULADOR_TESTS=ON -DCALCULADOR_BENCHMARKS=ON >/dev/null
 cmake --build build -j"$jobs"
 run_tests build
 
-stage "Static checks"
+stage "Análisis estático"
 scripts/lint.sh build
 
-stage "AddressSanitizer and UndefinedBehaviorSanitizer build"
+stage "Compilación con AddressSanitizer y UndefinedBehaviorSanitizer, y sus pruebas"
 cmake -S . -B build-sanitize -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCALCULADOR_SANITIZE=ON -DCALCULADOR_TESTS=ON >/dev/null
 cmake --build build-sanitize -j"$jobs"
 run_tests build-sanitize
 
-stage "Windows program, cross-built and tested under Wine"
+stage "Programa de Windows, compilado con MinGW-w64 y probado bajo Wine"
 status=0
 scripts/test-windows.sh || status=$?
 case $status in
   0) count_passed build-windows ;;
-  77) not_run+=("Windows program: no Wine in this distribution's packages") ;;
+  77) not_run+=("programa de Windows: esta distribución no tiene Wine") ;;
   *) exit "$status" ;;
 esac
 
-stage "Fuzzing, about a minute for each harness"
+stage "Fuzzing, un minuto por arnés"
 scripts/fuzz.sh 60
 
-echo "stages: $((stages - ${#not_run[@]})) of $stages ran"
-for reason in "${not_run[@]}"; do echo "stage not run: $reason"; done
+echo "== (etapa terminada en $((SECONDS - stage_started)) s)"
+echo "etapas: corrieron $((stages - ${#not_run[@]})) de $stages"
+for reason in "${not_run[@]}"; do echo "etapa sin correr: $reason"; done
+# The last line, in the form CI reads.
 echo "tests: $passed passed, 0 failed"
