@@ -1,45 +1,81 @@
 #!/usr/bin/env bash
 # Runs the README's commands for users, read from the README itself, in the
-# order written, on a copy of the source tree, installing into a throwaway
-# prefix: the program must then be in the menu with its manual page, and
-# removing it must leave nothing. Two commands are not run here: run.sh
-# opens the window and waits for it to close (CI opens it in brand-new
-# roots), and removing the build packages would remove these tests' tools.
+# order written, as a user would on a brand-new minimal Debian of this
+# machine's release, with the source tree copied in: run.sh must show the
+# window, install.sh put the program in the menu with its manual page, and
+# the removal commands leave nothing of it, nor the packages installed for
+# it. Needs root and the network.
 # usage: check_readme_commands.sh SOURCE_DIR
 set -euo pipefail
-source_dir=$1
-scratch=$(mktemp -d)
-trap 'rm -rf "$scratch"' EXIT
+source_dir=$(readlink -f "$1")
+source "$source_dir/scripts/fresh-root.sh"
+server=""
+finish() {
+  [[ -n $server ]] && kill "$server" 2>/dev/null
+  leave_root
+}
+trap finish EXIT
+trap 'exit 130' INT TERM  # so that the root is left even then
 fail() { echo "README commands: $*" >&2; exit 1; }
 
 # The user's commands: the lines of the ```sh blocks of the README's
 # Linux section, which ends at the next section.
 mapfile -t commands < <(sed -n "/^## En Linux/,/^## /p" "$source_dir/README.md" |
   awk '/^```sh$/ { inside = 1; next } /^```$/ { inside = 0 } inside && NF')
-((${#commands[@]} >= 3)) || fail "found only: ${commands[*]}"
+((${#commands[@]} >= 4)) || fail "found only: ${commands[*]}"
 
-git -C "$source_dir" ls-files -z --cached --others --exclude-standard | (cd "$source_dir" && xargs -0 cp --parents -t "$scratch" 2>/dev/null) ||
-  cp -r "$source_dir/." "$scratch"  # a tree that is not a checkout
-mkdir "$scratch/prefix"
-export CALCULADOR_PREFIX=$scratch/prefix
+make_root "$(. /etc/os-release && echo "$VERSION_CODENAME")"
+project=/root/calculador-fechas
+mkdir -p "$root$project"
+git -C "$source_dir" ls-files -z --cached --others --exclude-standard |
+  (cd "$source_dir" && xargs -0 cp --parents -t "$root$project")
+# A desktop Debian reads manual pages; a minimal one has no reader.
+in_root "apt-get update -qq && DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends man-db" >/dev/null
+
+# The user's screen: an X server out here, its socket seen in the root.
+display_file=$(mktemp)
+Xvfb -displayfd 3 -screen 0 800x600x24 -nolisten tcp 3>"$display_file" 2>/dev/null &
+server=$!
+for _ in $(seq 100); do [[ -s $display_file ]] && break; sleep 0.2; done
+display=$(<"$display_file")
+rm -f "$display_file"
+[[ -n $display ]] || fail "Xvfb did not start within 20 s"
+mkdir -p "$root/tmp/.X11-unix"
+mount --bind /tmp/.X11-unix "$root/tmp/.X11-unix" && mounted+=("$root/tmp/.X11-unix")
+
+as_user_types() { in_root "cd $project && export DISPLAY=:$display && yes | { $1; }"; }
 app=org.calculadorfechas.CalculadorDeFechas
 for command in "${commands[@]}"; do
-  case $command in
-    *scripts/run.sh* | apt-get\ remove*) echo "(not run here) $command"; continue ;;
-  esac
   echo "\$ $command"
-  (cd "$scratch" && bash -c "$command") || fail "failed: $command"
+  case $command in
+    *scripts/run.sh*)
+      as_user_types "$command" &
+      program=$!
+      window=$(DISPLAY=:$display timeout 600 xdotool search --sync --onlyvisible --name '^Calculador de fechas$' |
+        head -n1) || fail "no window within 600 s of: $command"
+      DISPLAY=:$display xdotool windowfocus --sync "$window" key Escape
+      wait "$program" || fail "the program ended with status $? on Esc"
+      ;;
+    *)
+      as_user_types "$command" || fail "failed: $command"
+      ;;
+  esac
   case $command in
     *scripts/install.sh*)
-      [[ -x $CALCULADOR_PREFIX/bin/calculador-fechas ]] || fail "no program after $command"
-      desktop-file-validate "$CALCULADOR_PREFIX/share/applications/$app.desktop" || fail "no valid menu entry"
-      LC_ALL=C.UTF-8 man -M "$CALCULADOR_PREFIX/share/man" calculador-fechas 2>/dev/null | grep -q "semana" ||
-        fail "man calculador-fechas shows nothing"
+      [[ -x $root/usr/local/bin/calculador-fechas ]] || fail "no program after: $command"
+      desktop-file-validate "$root/usr/local/share/applications/$app.desktop" || fail "no valid menu entry"
+      in_root "man calculador-fechas" | grep -q "semana" || fail "man calculador-fechas shows nothing"
       ;;
     *scripts/uninstall.sh*)
-      left=$(find "$CALCULADOR_PREFIX" -mindepth 1)
+      left=$(find "$root/usr/local" -newer "$root$project/README.md" -not -type d)
       [[ -z $left ]] || fail "left behind: $left"
+      ;;
+    apt-get\ remove*)
+      for package in $(<"$root$project/paquetes-instalados.txt"); do
+        ! in_root "dpkg-query -W -f='\${Status}' $package 2>/dev/null" | grep -q "ok installed" ||
+          fail "$package is still installed"
+      done
       ;;
   esac
 done
-echo "README commands: all ran as written."
+echo "README commands: all ran as written on a new Debian $(cat "$root/etc/debian_version")."
