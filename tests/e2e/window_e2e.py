@@ -25,11 +25,12 @@ gi.require_version("Atspi", "2.0")
 from gi.repository import Atspi  # noqa: E402
 
 TITLE = "Calculador de fechas"
-WAIT = 15  # seconds, for the program to end
+WAIT = 15  # seconds, for the program to end, and for each xdotool
 
 
 def xdotool(*args):
-    return subprocess.run(["xdotool", *args], check=True, capture_output=True, text=True).stdout.strip()
+    """Also bounds its --sync waits: a hung one fails the test by its timeout."""
+    return subprocess.run(["xdotool", *args], check=True, capture_output=True, text=True, timeout=WAIT).stdout.strip()
 
 
 def accessible_tree(root):

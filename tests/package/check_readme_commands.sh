@@ -53,7 +53,9 @@ for command in "${commands[@]}"; do
       program=$!
       window=$(DISPLAY=:$display timeout 600 xdotool search --sync --onlyvisible --name '^Calculador de fechas$' |
         head -n1) || fail "no window within 600 s of: $command"
-      DISPLAY=:$display xdotool windowfocus --sync "$window" key Escape
+      DISPLAY=:$display timeout 20 xdotool windowfocus --sync "$window" key Escape || fail "the window took no focus within 20 s"
+      for _ in $(seq 100); do kill -0 "$program" 2>/dev/null || break; sleep 0.2; done
+      ! kill -0 "$program" 2>/dev/null || fail "the program did not end within 20 s of Esc"
       wait "$program" || fail "the program ended with status $? on Esc"
       ;;
     *)

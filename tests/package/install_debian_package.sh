@@ -40,7 +40,7 @@ program=$!
 window=$(DISPLAY=:$display timeout 60 xdotool search --sync --onlyvisible --name '^Calculador de fechas$' | head -n1) ||
   fail "the installed program showed no window"
 # Esc ends it, as it would for the user.
-DISPLAY=:$display xdotool windowfocus --sync "$window" key Escape
+DISPLAY=:$display timeout 20 xdotool windowfocus --sync "$window" key Escape || fail "the window took no focus within 20 s"
 for _ in $(seq 100); do kill -0 "$program" 2>/dev/null || break; sleep 0.2; done
 ! kill -0 "$program" 2>/dev/null || fail "the program did not end on Esc"
 wait "$program" || fail "the program ended with status $?"
