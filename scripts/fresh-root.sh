@@ -3,9 +3,10 @@
 # root. The caller sets `trap leave_root EXIT` (or calls it itself).
 #   make_root SUITE     a minbase root of the suite in $root, /proc, /sys and /dev in place
 #   in_root COMMAND     runs COMMAND there as root, bare environment, no display
-#   leave_root          unmounts and deletes the root
+#   show_root_on_x      an X server out here, its socket seen in the root: sets $display
+#   leave_root          stops that server, unmounts and deletes the root
 
-root="" mounted=()
+root="" mounted=() display="" x_server=""
 
 if ! command -v mmdebstrap >/dev/null; then
   DEBIAN_FRONTEND=noninteractive apt-get update -q >/dev/null
@@ -42,8 +43,25 @@ in_root() {
     PATH=/usr/local/sbin:/usr/local/bin:/usr/sbin:/usr/bin:/sbin:/bin bash -c "$1" </dev/null
 }
 
+# A user's screen for the root: the server runs out here, so that the root
+# holds nothing of X but what its own packages bring.
+show_root_on_x() {
+  local display_file
+  display_file=$(mktemp)
+  Xvfb -displayfd 3 -screen 0 800x600x24 -nolisten tcp 3>"$display_file" 2>/dev/null &
+  x_server=$!
+  for _ in $(seq 100); do [[ -s $display_file ]] && break; sleep 0.2; done
+  display=$(<"$display_file")
+  rm -f "$display_file"
+  [[ -n $display ]] || { echo "Xvfb did not start within 20 s" >&2; return 1; }
+  mkdir -p "$root/tmp/.X11-unix"
+  mount --bind /tmp/.X11-unix "$root/tmp/.X11-unix" && mounted+=("$root/tmp/.X11-unix")
+}
+
 leave_root() {
   local i
+  [[ -n $x_server ]] && kill "$x_server" 2>/dev/null
+  x_server=""
   for ((i = ${#mounted[@]} - 1; i >= 0; i--)); do umount -l "${mounted[$i]}" 2>/dev/null || true; done
   mounted=()
   # Never delete while anything is still mounted inside the root.

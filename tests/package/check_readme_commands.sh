@@ -9,12 +9,7 @@
 set -euo pipefail
 source_dir=$(readlink -f "$1")
 source "$source_dir/scripts/fresh-root.sh"
-server=""
-finish() {
-  [[ -n $server ]] && kill "$server" 2>/dev/null
-  leave_root
-}
-trap finish EXIT
+trap leave_root EXIT
 trap 'exit 130' INT TERM  # so that the root is left even then
 fail() { echo "README commands: $*" >&2; exit 1; }
 
@@ -33,15 +28,7 @@ git -C "$source_dir" ls-files -z --cached --others --exclude-standard |
 in_root "apt-get update -qq && DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends man-db" >/dev/null
 
 # The user's screen: an X server out here, its socket seen in the root.
-display_file=$(mktemp)
-Xvfb -displayfd 3 -screen 0 800x600x24 -nolisten tcp 3>"$display_file" 2>/dev/null &
-server=$!
-for _ in $(seq 100); do [[ -s $display_file ]] && break; sleep 0.2; done
-display=$(<"$display_file")
-rm -f "$display_file"
-[[ -n $display ]] || fail "Xvfb did not start within 20 s"
-mkdir -p "$root/tmp/.X11-unix"
-mount --bind /tmp/.X11-unix "$root/tmp/.X11-unix" && mounted+=("$root/tmp/.X11-unix")
+show_root_on_x || fail "no X server"
 
 as_user_types() { in_root "cd $project && export DISPLAY=:$display && yes | { $1; }"; }
 app=org.calculadorfechas.CalculadorDeFechas

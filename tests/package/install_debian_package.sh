@@ -8,12 +8,7 @@ set -euo pipefail
 deb=$(readlink -f "$1"/*.deb)
 name=$(basename "$deb")
 source "$(dirname "$(readlink -f "$0")")/../../scripts/fresh-root.sh"
-server=""
-finish() {
-  [[ -n $server ]] && kill "$server" 2>/dev/null
-  leave_root
-}
-trap finish EXIT
+trap leave_root EXIT
 trap 'exit 130' INT TERM  # so that the root is left even then
 fail() { echo "FAIL: $*"; exit 1; }
 
@@ -26,15 +21,7 @@ for file in "${files[@]}"; do [[ -e $root$file ]] || fail "$file is not installe
 
 # The X server runs out here; the root sees its socket, and nothing of X
 # but what the package itself brought in.
-display_file=$(mktemp)
-Xvfb -displayfd 3 -screen 0 800x600x24 -nolisten tcp 3>"$display_file" 2>/dev/null &
-server=$!
-for _ in $(seq 100); do [[ -s $display_file ]] && break; sleep 0.2; done
-display=$(<"$display_file")
-rm -f "$display_file"
-[[ -n $display ]] || fail "Xvfb did not start"
-mkdir -p "$root/tmp/.X11-unix"
-mount --bind /tmp/.X11-unix "$root/tmp/.X11-unix" && mounted+=("$root/tmp/.X11-unix")
+show_root_on_x || fail "no X server"
 in_root "DISPLAY=:$display exec calculador-fechas" &
 program=$!
 window=$(DISPLAY=:$display timeout 60 xdotool search --sync --onlyvisible --name '^Calculador de fechas$' | head -n1) ||
