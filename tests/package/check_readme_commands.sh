@@ -30,6 +30,9 @@ in_root "apt-get update -qq && DEBIAN_FRONTEND=noninteractive apt-get install -y
 # The user's screen: an X server out here, its socket seen in the root.
 show_root_on_x || fail "no X server"
 
+installed_packages() { in_root "dpkg-query -W -f='\${db:Status-Status} \${Package}\n'" | sed -n 's/^installed //p' | sort; }
+installed_before=$(installed_packages)
+[[ $installed_before == *man-db* ]] || fail "cannot list the installed packages"
 as_user_types() { in_root "cd $project && export DISPLAY=:$display && yes | { $1; }"; }
 app=org.calculadorfechas.CalculadorDeFechas
 for command in "${commands[@]}"; do
@@ -59,11 +62,10 @@ for command in "${commands[@]}"; do
       left=$(find "$root/usr/local" -newer "$root$project/README.md" -not -type d)
       [[ -z $left ]] || fail "left behind: $left"
       ;;
-    apt-get\ remove*)
-      for package in $(<"$root$project/paquetes-instalados.txt"); do
-        ! in_root "dpkg-query -W -f='\${Status}' $package 2>/dev/null" | grep -q "ok installed" ||
-          fail "$package is still installed"
-      done
+    apt-mark\ auto*)
+      installed_now=$(installed_packages)
+      [[ $installed_now == "$installed_before" ]] ||
+        fail "the packages differ from before: $(diff <(echo "$installed_before") <(echo "$installed_now") | grep '^[<>]')"
       ;;
   esac
 done
