@@ -64,8 +64,15 @@ for command in "${commands[@]}"; do
       ;;
     apt-mark\ auto*)
       installed_now=$(installed_packages)
-      [[ $installed_now == "$installed_before" ]] ||
-        fail "the packages differ from before: $(diff <(echo "$installed_before") <(echo "$installed_now") | grep '^[<>]')"
+      gone=$(comm -23 <(echo "$installed_before") <(echo "$installed_now"))
+      [[ -z $gone ]] || fail "removed what the system had before: $gone"
+      # apt keeps what a package that was already there recommends (libc6
+      # recommends libidn2-0): the system's choice, not something left by us.
+      for package in $(comm -13 <(echo "$installed_before") <(echo "$installed_now")); do
+        recommended_by=$(in_root "apt-cache rdepends --installed --no-depends --no-suggests --no-conflicts \
+          --no-breaks --no-replaces --no-enhances $package" | tail -n +3 | tr -d ' |')
+        grep -qxF -f <(echo "$installed_before") <<<"$recommended_by" || fail "$package is left behind"
+      done
       ;;
   esac
 done
