@@ -68,12 +68,13 @@ Form1::Form1(QWidget* parent)
         if (!form1::takesFocus(form1::control(id))) {
             continue;
         }
+        QWidget* widget = named<QWidget>(id);
         if (previous == nullptr) {
-            named<QWidget>(id)->setFocus();
+            widget->setFocus();
         } else {
-            setTabOrder(previous, named<QWidget>(id));
+            setTabOrder(previous, widget);
         }
-        previous = named<QWidget>(id);
+        previous = widget;
     }
 
     connect(CmdCalcular, &QPushButton::clicked, this, &Form1::CmdCalcular_Click);
