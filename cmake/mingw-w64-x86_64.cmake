@@ -16,6 +16,8 @@ set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
 # The C and C++ run-time libraries and the threads library linked in, so
 # that an executable needs nothing beyond Windows' own libraries.
 set(CMAKE_EXE_LINKER_FLAGS_INIT "-static -static-libgcc -static-libstdc++")
+# No link time in the PE header: a rebuild of the same source is the same file.
+string(APPEND CMAKE_EXE_LINKER_FLAGS_INIT " -Wl,--no-insert-timestamp")
 set(CMAKE_EXE_LINKER_FLAGS_RELEASE_INIT "-s")  # no symbols in what is shipped
 
 find_program(CALCULADOR_WINE wine64 wine PATHS /usr/lib/wine)
