@@ -9,7 +9,9 @@
 #   scripts/install-deps.sh display     a virtual X server, where there is no display
 #   scripts/install-deps.sh package     making the Debian package
 #   scripts/install-deps.sh screenshot  photographing the window
-#   scripts/install-deps.sh windows     cross-building the Windows program and testing it under Wine
+#   scripts/install-deps.sh cross       cross-building the Windows program and its installer
+#   scripts/install-deps.sh sign        Authenticode-signing them
+#   scripts/install-deps.sh windows     all that, and testing them under Wine
 #   scripts/install-deps.sh test        everything every test needs
 # Several words may be given at once.
 set -euo pipefail
@@ -18,7 +20,9 @@ run=(cmake make g++ qt6-base-dev qt6-translations-l10n fonts-dejavu-core)
 display=(xvfb xauth)
 package=(dpkg-dev file)
 screenshot=("${display[@]}" xdotool imagemagick)
-windows=(cmake make g++-mingw-w64-x86-64-posix googletest wine wixl osslsigncode openssl xvfb xdotool python3)
+cross=(cmake make g++-mingw-w64-x86-64-posix wixl python3 python3-gi gir1.2-libmsi-1.0)
+sign=(osslsigncode)
+windows=("${cross[@]}" "${sign[@]}" googletest wine openssl xvfb xdotool)
 test=(
   "${run[@]}" "${package[@]}" "${windows[@]}"
   googletest libgtest-dev libbenchmark-dev                   # unit tests and benchmarks
@@ -34,8 +38,8 @@ test=(
 wanted=()
 for group in "$@"; do
   case "$group" in
-    run | display | package | screenshot | windows | test) declare -n list=$group; wanted+=("${list[@]}") ;;
-    *) echo "uso: $0 run|display|package|screenshot|windows|test…" >&2; exit 2 ;;
+    run | display | package | screenshot | cross | sign | windows | test) declare -n list=$group; wanted+=("${list[@]}") ;;
+    *) echo "uso: $0 run|display|package|screenshot|cross|sign|windows|test…" >&2; exit 2 ;;
   esac
 done
 
