@@ -3,9 +3,8 @@
 # from the unpacked source tarball, with SOURCE_DATE_EPOCH set: installs what
 # the build needs, builds the Debian package, the Windows program and its
 # installer, and writes them into OUT with the .buildinfo that records the
-# root. Given a PKCS#12 certificate and its password file, the Windows files
-# are then built again, signed, over the unsigned ones.
-#   packaging/build-release.sh OUT [CERTIFICATE.p12 PASSWORD_FILE]
+# root.
+#   packaging/build-release.sh OUT
 set -euo pipefail
 cd "$(dirname "$0")/.."
 out=$1
@@ -23,18 +22,16 @@ cmake --build build-release -j"$jobs" >/dev/null
 cp build-release/package/calculador-fechas_"$version"_amd64.deb "$out/"
 
 echo "== El programa y el instalador de Windows"
-windows() {
-  cmake -S . -B "$1" --toolchain cmake/mingw-w64-x86_64.cmake -DCMAKE_BUILD_TYPE=Release -DCALCULADOR_TESTS=OFF \
-    "${@:2}" >/dev/null
-  cmake --build "$1" -j"$jobs" >/dev/null
-  cp "$1"/form/win32/calculador-fechas.exe "$1"/form/win32/calculador-fechas-"$version".msi "$out/"
-}
-windows build-release-windows
+cmake -S . -B build-release-windows --toolchain cmake/mingw-w64-x86_64.cmake -DCMAKE_BUILD_TYPE=Release \
+  -DCALCULADOR_TESTS=OFF >/dev/null
+cmake --build build-release-windows -j"$jobs" >/dev/null
+cp build-release-windows/form/win32/{calculador-fechas.exe,calculador-fechas-"$version".msi} "$out/"
 
 echo "== $(basename "$out")/calculador-fechas-$version.buildinfo"
 # As Debian's own .buildinfo records a build, so that anyone can make the
 # same root again and rebuild; the checksums are of the files as built,
 # before any signature.
+buildinfo=$(mktemp)
 {
   echo "Format: 1.0"
   echo "Source: calculador-fechas"
@@ -53,10 +50,6 @@ echo "== $(basename "$out")/calculador-fechas-$version.buildinfo"
   echo "Environment:"
   echo " LANG=\"$LANG\""
   echo " SOURCE_DATE_EPOCH=\"$SOURCE_DATE_EPOCH\""
-} >"$out/calculador-fechas-$version.buildinfo"
-
-if (($# == 3)); then
-  echo "== El programa y el instalador de Windows, firmados"
-  scripts/install-deps.sh sign >/dev/null
-  windows build-release-windows-signed -DCALCULADOR_SIGNING_PKCS12="$2" -DCALCULADOR_SIGNING_PASSWORD_FILE="$3"
-fi
+} >"$buildinfo"
+mv "$buildinfo" "$out/calculador-fechas-$version.buildinfo"
+chmod 644 "$out/calculador-fechas-$version.buildinfo"

@@ -4,6 +4,8 @@
 #   make_root SUITE     a minbase root of the suite in $root, /proc, /sys and /dev in place
 #   in_root COMMAND     runs COMMAND there as root, bare environment, no display
 #   show_root_on_x      an X server out here, its socket seen in the root: sets $display
+#   window_shows COMMAND  runs COMMAND in the root on that server; its window must
+#                       show within 10 minutes and the program end on Esc
 #   leave_root          stops that server, unmounts and deletes the root
 
 root="" mounted=() display="" x_server=""
@@ -56,6 +58,19 @@ show_root_on_x() {
   [[ -n $display ]] || { echo "Xvfb did not start within 20 s" >&2; return 1; }
   mkdir -p "$root/tmp/.X11-unix"
   mount --bind /tmp/.X11-unix "$root/tmp/.X11-unix" && mounted+=("$root/tmp/.X11-unix")
+}
+
+window_shows() {
+  local program window
+  in_root "export DISPLAY=:$display && $1" &
+  program=$!
+  window=$(DISPLAY=:$display timeout 600 xdotool search --sync --onlyvisible --name '^Calculador de fechas$' |
+    head -n1) || { echo "no window within 600 s of: $1" >&2; return 1; }
+  DISPLAY=:$display timeout 20 xdotool windowfocus --sync "$window" key Escape ||
+    { echo "the window took no focus within 20 s" >&2; return 1; }
+  for _ in $(seq 100); do kill -0 "$program" 2>/dev/null || break; sleep 0.2; done
+  ! kill -0 "$program" 2>/dev/null || { echo "the program did not end within 20 s of Esc" >&2; return 1; }
+  wait "$program" || { echo "the program ended with status $? on Esc" >&2; return 1; }
 }
 
 leave_root() {

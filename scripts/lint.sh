@@ -4,15 +4,18 @@
 # for its compile_commands.json.
 set -euo pipefail
 cd "$(dirname "$0")/.."
+source scripts/source-tree.sh
 build=${1:-build}
-sources=$(git ls-files '*.cpp' '*.hpp')
+mapfile -d '' sources < <(source_files . | grep -z '\.[ch]pp$')
 
 echo "== clang-format"
-# shellcheck disable=SC2086
-clang-format --dry-run --Werror $sources
+clang-format --dry-run --Werror "${sources[@]}"
 
 echo "== clang-tidy"
-run-clang-tidy -p "$build" -quiet "$(pwd)/(runtime|calc|form|tests|bench|fuzz)/" >"$build/clang-tidy.log" 2>&1 ||
+# Only the project's own files, wherever the project lies: its folder taken
+# literally in the pattern.
+here=$(pwd | sed 's/[][\.^$*+?(){}|]/\\&/g')
+run-clang-tidy -p "$build" -quiet "$here/(runtime|calc|form|tests|bench|fuzz)/" >"$build/clang-tidy.log" 2>&1 ||
   { sed 's/\x1b\[[0-9;]*m//g' "$build/clang-tidy.log" | grep -E -A3 "(warning|error):"; exit 1; }
 
 echo "== cppcheck"

@@ -15,8 +15,8 @@
 #       signs SHA256SUMS and the tarball: SHA256SUMS.asc, ….tar.gz.asc, and
 #       puts the public key beside them, calculador-fechas.asc
 #   CALCULADOR_SIGNING_PKCS12=cert.p12 CALCULADOR_SIGNING_PASSWORD_FILE=f
-#       Authenticode-signs the .exe and the .msi; the .buildinfo keeps the
-#       SHA-256 of both as built, before signing
+#       Authenticode-signs the .exe and the .msi once built; the .buildinfo
+#       keeps the SHA-256 of both as built, before signing
 #   CALCULADOR_DIST=folder    where to write instead of dist/
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -35,7 +35,7 @@ name=calculador-fechas-$version
 SOURCE_DATE_EPOCH=$(source_date .)
 export SOURCE_DATE_EPOCH
 dist=$(mkdir -p "${CALCULADOR_DIST:-dist}" && cd "${CALCULADOR_DIST:-dist}" && pwd)
-rm -f "$dist"/*
+find "$dist" -maxdepth 1 -type f -delete
 echo "== Versión $version, fecha de la fuente $(date -d "@$SOURCE_DATE_EPOCH" '+%F %T UTC'), en $dist"
 
 echo "== La fuente: $name.tar.gz"
@@ -54,17 +54,21 @@ echo "== Un Debian 12 mínimo recién creado, donde se compila"
 make_root bookworm
 mkdir "$root/build"
 cp "$dist/$name.tar.gz" "$root/build/"
-signing=""
-if [[ -n ${CALCULADOR_SIGNING_PKCS12:-} ]]; then
-  # Into the root only for this build; the root is deleted after.
-  install -m 600 "$CALCULADOR_SIGNING_PKCS12" "$root/build/firma.p12"
-  install -m 600 "${CALCULADOR_SIGNING_PASSWORD_FILE:?falta CALCULADOR_SIGNING_PASSWORD_FILE}" "$root/build/firma.pass"
-  signing="/build/firma.p12 /build/firma.pass"
-fi
-in_root "umask 022 && cd /build && tar -xzf $name.tar.gz && cd $name &&
-         SOURCE_DATE_EPOCH=$SOURCE_DATE_EPOCH bash packaging/build-release.sh /build/out $signing"
+in_root "cd /build && tar -xzf $name.tar.gz && cd $name &&
+         SOURCE_DATE_EPOCH=$SOURCE_DATE_EPOCH bash packaging/build-release.sh /build/out"
 cp "$root"/build/out/* "$dist/"
 leave_root
+
+if [[ -n ${CALCULADOR_SIGNING_PKCS12:-} ]]; then
+  # After the build, so that the files signed are the ones anyone can
+  # rebuild: the installer holds the program as built.
+  echo "== Firmas Authenticode"
+  scripts/install-deps.sh sign
+  for file in calculador-fechas.exe "$name.msi"; do
+    scripts/sign-windows.sh "$dist/$file" "$CALCULADOR_SIGNING_PKCS12" \
+      "${CALCULADOR_SIGNING_PASSWORD_FILE:?falta CALCULADOR_SIGNING_PASSWORD_FILE}"
+  done
+fi
 
 echo "== SHA256SUMS"
 (cd "$dist" && find . -maxdepth 1 -type f ! -name '*.asc' ! -name SHA256SUMS -printf '%P\n' | sort |

@@ -12,15 +12,21 @@ cd "$(dirname "$0")/.."
 (($#)) || set -- trixie bookworm
 [[ $(id -u) == 0 ]] || { echo "$0: hace falta ser root para crear los sistemas y entrar en ellos" >&2; exit 2; }
 source scripts/fresh-root.sh
+source scripts/source-tree.sh
 trap leave_root EXIT
 trap 'exit 130' INT TERM  # so that the root is left even then
 
 total=0
 for suite in "$@"; do
   start=$SECONDS
-  echo "==== Debian $suite: un sistema mínimo recién creado, commit $(git rev-parse --short HEAD)"
+  echo "==== Debian $suite: un sistema mínimo recién creado, con la fuente de $(git rev-parse --short HEAD 2>/dev/null || pwd)"
   make_root "$suite"
-  git clone -q . "$root/root/project"
+  if git rev-parse --git-dir >/dev/null 2>&1; then
+    git clone -q . "$root/root/project"
+  else
+    mkdir "$root/root/project"
+    source_files . | xargs -0 cp --parents -t "$root/root/project"
+  fi
   log=$(mktemp)
   in_root "cd /root/project && bash scripts/test.sh" 2>&1 | tee "$log"
   passed=$(sed -n 's/^tests: \([0-9]*\) passed, 0 failed$/\1/p' "$log" | tail -n1)

@@ -9,6 +9,7 @@
 set -euo pipefail
 source_dir=$(readlink -f "$1")
 source "$source_dir/scripts/fresh-root.sh"
+source "$source_dir/scripts/source-tree.sh"
 trap leave_root EXIT
 trap 'exit 130' INT TERM  # so that the root is left even then
 fail() { echo "README commands: $*" >&2; exit 1; }
@@ -22,8 +23,7 @@ mapfile -t commands < <(sed -n "/^## En Linux/,/^## /p" "$source_dir/README.md" 
 make_root "$(. /etc/os-release && echo "$VERSION_CODENAME")"
 project=/root/calculador-fechas
 mkdir -p "$root$project"
-git -C "$source_dir" ls-files -z --cached --others --exclude-standard |
-  (cd "$source_dir" && xargs -0 cp --parents -t "$root$project")
+source_files "$source_dir" | (cd "$source_dir" && xargs -0 cp --parents -t "$root$project")
 # A desktop Debian reads manual pages; a minimal one has no reader.
 in_root "apt-get update -qq && DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends man-db" >/dev/null
 
@@ -39,14 +39,7 @@ for command in "${commands[@]}"; do
   echo "\$ $command"
   case $command in
     *scripts/run.sh*)
-      as_user_types "$command" &
-      program=$!
-      window=$(DISPLAY=:$display timeout 600 xdotool search --sync --onlyvisible --name '^Calculador de fechas$' |
-        head -n1) || fail "no window within 600 s of: $command"
-      DISPLAY=:$display timeout 20 xdotool windowfocus --sync "$window" key Escape || fail "the window took no focus within 20 s"
-      for _ in $(seq 100); do kill -0 "$program" 2>/dev/null || break; sleep 0.2; done
-      ! kill -0 "$program" 2>/dev/null || fail "the program did not end within 20 s of Esc"
-      wait "$program" || fail "the program ended with status $? on Esc"
+      window_shows "cd $project && yes | { $command; }" || fail "the window of: $command"
       ;;
     *)
       as_user_types "$command" || fail "failed: $command"

@@ -11,11 +11,8 @@ work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 fail() { echo "FAIL: $*"; exit 1; }
 
-head -c 24 /dev/urandom | base64 >"$work/password"
-openssl req -x509 -newkey rsa:2048 -sha256 -days 2 -nodes -subj "/CN=Prueba de firma de Calculador de fechas" \
-  -keyout "$work/key.pem" -out "$work/certificate.pem" 2>/dev/null
-openssl pkcs12 -export -inkey "$work/key.pem" -in "$work/certificate.pem" -passout "file:$work/password" \
-  -out "$work/owner.p12"
+source "$(dirname "$0")/../support/throwaway_keys.sh"
+throwaway_certificate "$work"
 
 for file in "$program" "$installer"; do
   copy=$work/$(basename "$file")

@@ -1,0 +1,103 @@
+#!/usr/bin/env bash
+# The release as a rebuilder and a user check it. scripts/release.sh runs
+# three times on the committed HEAD: from two clones at different paths, the
+# second at least a minute later with another umask, time zone and language
+# and a throwaway OpenPGP key, and a third time with a throwaway Authenticode
+# certificate. The first two must give the same bytes in every file, their
+# signatures aside (diffoscope explains any difference); the signed Windows
+# files must be the first run's with a signature added. Then, as a user: the
+# checksums and OpenPGP signatures pass, and fail once a byte has changed;
+# the source tarball, in a brand-new Debian 13 root with no git, builds and
+# shows the window through scripts/run.sh. Needs root and the network.
+# usage: check_release.sh SOURCE_DIR
+set -euo pipefail
+source_dir=$(readlink -f "$1")
+source "$source_dir/scripts/fresh-root.sh"
+source "$source_dir/tests/support/throwaway_keys.sh"
+work=$(mktemp -d /tmp/release-check.XXXXXX)
+finish() { leave_root; rm -rf "$work"; }
+trap finish EXIT
+trap 'exit 130' INT TERM  # so that the root is left even then
+fail() { echo "release: $*" >&2; exit 1; }
+
+mkdir "$work/keys"
+throwaway_openpgp_key "$work/keys"
+throwaway_certificate "$work/keys"
+first=$work/uno/calculador-fechas second="$work/otra ruta/calculador-fechas"
+git clone -q "$source_dir" "$first"
+git clone -q "$source_dir" "$second"
+version=$(sed -n 's/^project(calculador-fechas VERSION \([0-9.]*\) .*/\1/p' "$first/CMakeLists.txt")
+name=calculador-fechas-$version
+
+release() {  # CLONE UMASK TZ LANG [VARIABLE=VALUE...]
+  (cd "$1" && umask "$2" && env TZ="$3" LANG="$4" "${@:5}" timeout 900 bash scripts/release.sh) >"$work/release.log" 2>&1 ||
+    { cat "$work/release.log"; fail "scripts/release.sh failed or took over 15 minutes in $1"; }
+  tail -n1 "$work/release.log"
+}
+started=$SECONDS
+release "$first" 022 UTC C.UTF-8
+grep -q '^Versión sin firmar: ' "$work/release.log" || fail "an unsigned release does not say so"
+sleep $((started + 60 - SECONDS > 0 ? started + 60 - SECONDS : 0))
+release "$second" 077 Pacific/Kiritimati es_ES.UTF-8 \
+  CALCULADOR_OPENPGP_KEY="$work/keys/secret.asc" CALCULADOR_OPENPGP_PASSPHRASE_FILE="$work/keys/passphrase"
+
+echo "== the same bytes from both runs"
+expected=("$name.tar.gz" "calculador-fechas_${version}_amd64.deb" calculador-fechas.exe "$name.msi"
+          "$name.buildinfo" SHA256SUMS)
+[[ $(cd "$first/dist" && ls) == $(printf '%s\n' "${expected[@]}" | sort) ]] ||
+  fail "the unsigned release holds: $(ls "$first/dist")"
+for file in "${expected[@]}"; do
+  if ! cmp -s "$first/dist/$file" "$second/dist/$file"; then
+    command -v diffoscope >/dev/null ||
+      DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends diffoscope-minimal >/dev/null
+    timeout 600 diffoscope "$first/dist/$file" "$second/dist/$file" || true
+    fail "$file differs between the two runs"
+  fi
+done
+echo "all ${#expected[@]} files identical"
+
+echo "== as a user checks a download"
+cd "$second/dist"
+sha256sum --quiet -c SHA256SUMS || fail "sha256sum -c SHA256SUMS"
+export GNUPGHOME=$work/user-gnupg
+mkdir -m 700 "$GNUPGHOME"
+gpg --batch --quiet --import calculador-fechas.asc
+for file in SHA256SUMS "$name.tar.gz"; do
+  gpg --batch --verify "$file.asc" "$file" 2>/dev/null || fail "gpg --verify $file.asc"
+  gpg --list-packets "$file.asc" | grep -q 'digest algo 8' || fail "$file.asc is not a SHA-256 signature"
+  cp "$file" "$work/changed"
+  printf '\x01' | dd of="$work/changed" bs=1 seek=100 conv=notrunc status=none
+  ! gpg --batch --verify "$file.asc" "$work/changed" 2>/dev/null || fail "gpg accepts $file with a byte changed"
+done
+cp -r . "$work/changed-dist"
+printf '\x01' | dd of="$work/changed-dist/calculador-fechas.exe" bs=1 seek=100 conv=notrunc status=none
+! (cd "$work/changed-dist" && sha256sum --quiet -c SHA256SUMS 2>/dev/null) || fail "sha256sum accepts a changed .exe"
+cd "$work"
+echo "checksums and both signatures verified; a changed byte fails each"
+
+echo "== Authenticode: the unsigned build, signed"
+release "$second" 022 UTC C.UTF-8 CALCULADOR_DIST="$work/signed" \
+  CALCULADOR_SIGNING_PKCS12="$work/keys/owner.p12" CALCULADOR_SIGNING_PASSWORD_FILE="$work/keys/password"
+for file in "$name.tar.gz" "calculador-fechas_${version}_amd64.deb" "$name.buildinfo"; do
+  cmp -s "$first/dist/$file" "$work/signed/$file" || fail "$file differs in the signed release"
+done
+for file in calculador-fechas.exe "$name.msi"; do
+  osslsigncode verify -CAfile "$work/keys/certificate.pem" -in "$work/signed/$file" >/dev/null 2>&1 ||
+    fail "$file: no valid signature"
+  # The rebuilder's check: the published signature on one's own build gives
+  # the published file.
+  osslsigncode extract-signature -in "$work/signed/$file" -out "$work/$file.p7" >/dev/null
+  osslsigncode attach-signature -sigin "$work/$file.p7" -in "$first/dist/$file" -out "$work/$file.check" >/dev/null 2>&1 || true
+  cmp -s "$work/$file.check" "$work/signed/$file" || fail "$file is not the unsigned build with its signature"
+done
+osslsigncode remove-signature -in "$work/signed/calculador-fechas.exe" -out "$work/unsigned.exe" >/dev/null
+cmp -s "$work/unsigned.exe" "$first/dist/calculador-fechas.exe" || fail "the .exe without its signature is not the build"
+echo "both signed, and each is the unsigned build with its signature"
+
+echo "== the source tarball on a brand-new Debian 13 with no git"
+make_root trixie
+! in_root "command -v git" >/dev/null || fail "the new root has git"
+tar -xzf "$first/dist/$name.tar.gz" -C "$root/root"
+show_root_on_x || fail "no X server"
+window_shows "cd /root/$name && bash scripts/run.sh" || fail "scripts/run.sh from the tarball"
+echo "release: reproducible, verifiable, and its source builds without git."
