@@ -12,6 +12,7 @@
 #   scripts/install-deps.sh cross       cross-building the Windows program and its installer
 #   scripts/install-deps.sh sign        Authenticode-signing them
 #   scripts/install-deps.sh windows     all that, and testing them under Wine
+#   scripts/install-deps.sh release     making a release, and checking it as its users would
 #   scripts/install-deps.sh test        everything every test needs
 # Several words may be given at once.
 set -euo pipefail
@@ -23,8 +24,9 @@ screenshot=("${display[@]}" xdotool imagemagick)
 cross=(cmake make g++-mingw-w64-x86-64-posix wixl python3 python3-gi gir1.2-libmsi-1.0)
 sign=(osslsigncode)
 windows=("${cross[@]}" "${sign[@]}" googletest wine openssl xvfb xdotool)
+release=(mmdebstrap git gnupg "${sign[@]}" openssl xvfb xdotool)
 test=(
-  "${run[@]}" "${package[@]}" "${windows[@]}"
+  "${run[@]}" "${package[@]}" "${windows[@]}" "${release[@]}"
   googletest libgtest-dev libbenchmark-dev                   # unit tests and benchmarks
   xvfb xdotool x11-utils                                     # the real window, typed into
   dbus at-spi2-core python3-pyatspi gir1.2-atspi-2.0 python3-gi  # what a screen reader reads
@@ -38,8 +40,8 @@ test=(
 wanted=()
 for group in "$@"; do
   case "$group" in
-    run | display | package | screenshot | cross | sign | windows | test) declare -n list=$group; wanted+=("${list[@]}") ;;
-    *) echo "uso: $0 run|display|package|screenshot|cross|sign|windows|test…" >&2; exit 2 ;;
+    run | display | package | screenshot | cross | sign | windows | release | test) declare -n list=$group; wanted+=("${list[@]}") ;;
+    *) echo "uso: $0 run|display|package|screenshot|cross|sign|windows|release|test…" >&2; exit 2 ;;
   esac
 done
 

@@ -8,7 +8,8 @@
 # files must be the first run's with a signature added. Then, as a user: the
 # checksums and OpenPGP signatures pass, and fail once a byte has changed;
 # the source tarball, in a brand-new Debian 13 root with no git, builds and
-# shows the window through scripts/run.sh. Needs root and the network.
+# shows the window through scripts/run.sh. Needs root, the network, git,
+# gpg, openssl, Xvfb and xdotool: scripts/install-deps.sh release.
 # usage: check_release.sh SOURCE_DIR
 set -euo pipefail
 source_dir=$(readlink -f "$1")
@@ -71,7 +72,7 @@ for file in SHA256SUMS "$name.tar.gz"; do
 done
 cp -r . "$work/changed-dist"
 printf '\x01' | dd of="$work/changed-dist/calculador-fechas.exe" bs=1 seek=100 conv=notrunc status=none
-! (cd "$work/changed-dist" && sha256sum --quiet -c SHA256SUMS 2>/dev/null) || fail "sha256sum accepts a changed .exe"
+! (cd "$work/changed-dist" && sha256sum --quiet -c SHA256SUMS >/dev/null 2>&1) || fail "sha256sum accepts a changed .exe"
 cd "$work"
 echo "checksums and both signatures verified; a changed byte fails each"
 
@@ -99,5 +100,6 @@ make_root trixie
 ! in_root "command -v git" >/dev/null || fail "the new root has git"
 tar -xzf "$first/dist/$name.tar.gz" -C "$root/root"
 show_root_on_x || fail "no X server"
-window_shows "cd /root/$name && bash scripts/run.sh" || fail "scripts/run.sh from the tarball"
+window_shows "cd /root/$name && bash scripts/run.sh >/root/run.log 2>&1" ||
+  { cat "$root/root/run.log"; fail "scripts/run.sh from the tarball"; }
 echo "release: reproducible, verifiable, and its source builds without git."
