@@ -16,14 +16,14 @@ mkdir -p "$out"
 scripts/install-deps.sh run package cross >/dev/null
 
 echo "== El paquete de Debian"
-cmake -S . -B build-release -DCMAKE_BUILD_TYPE=Release -DCALCULADOR_TESTS=OFF >/dev/null
+cmake -S . -B build-release -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF >/dev/null
 cmake --build build-release -j"$jobs" >/dev/null
 (cd build-release && cpack -G DEB -B "$PWD/package" >/dev/null)
 cp build-release/package/calculador-fechas_"$version"_amd64.deb "$out/"
 
 echo "== El programa y el instalador de Windows"
 cmake -S . -B build-release-windows --toolchain cmake/mingw-w64-x86_64.cmake -DCMAKE_BUILD_TYPE=Release \
-  -DCALCULADOR_TESTS=OFF >/dev/null
+  -DBUILD_TESTING=OFF >/dev/null
 cmake --build build-release-windows -j"$jobs" >/dev/null
 cp build-release-windows/form/win32/{calculador-fechas.exe,calculador-fechas-"$version".msi} "$out/"
 

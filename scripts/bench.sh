@@ -6,25 +6,25 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 scripts/install-deps.sh test
-cmake -S . -B build -DCMAKE_BUILD_TYPE=Release -DCALCULADOR_TESTS=ON -DCALCULADOR_BENCHMARKS=ON >/dev/null
-cmake --build build -j"$(nproc)" --target weekday_bench bare_window calculador-fechas
+cmake -S . -B build-bench -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF -DCALCULADOR_BENCHMARKS=ON >/dev/null
+cmake --build build-bench -j"$(nproc)" --target weekday_bench bare_window calculador-fechas
 
 echo "== Weekday reckoning and whole request"
 # Repetitions in random order, so that a slow spell of a shared machine
 # falls on both sides of the ratio alike.
-build/bench/weekday_bench --benchmark_repetitions=20 --benchmark_enable_random_interleaving=true \
+build-bench/bench/weekday_bench --benchmark_repetitions=20 --benchmark_enable_random_interleaving=true \
     --benchmark_min_time=0.05 --benchmark_report_aggregates_only=true "$@"
 echo "== Start-up"
-/usr/bin/python3 bench/startup.py build/form/qt/calculador-fechas build/bench/bare_window 15
+/usr/bin/python3 bench/startup.py build-bench/form/qt/calculador-fechas build-bench/bench/bare_window 15
 
 echo "== The Windows program under Wine"
 source scripts/wine-session.sh
 scripts/install-deps.sh windows
-cmake -S . -B build-windows --toolchain cmake/mingw-w64-x86_64.cmake -DCMAKE_BUILD_TYPE=Release \
+cmake -S . -B build-bench-windows --toolchain cmake/mingw-w64-x86_64.cmake -DCMAKE_BUILD_TYPE=Release \
   -DCALCULADOR_BENCHMARKS=ON >/dev/null
-cmake --build build-windows -j"$(nproc)" --target calculador-fechas bare_window_win32
-echo "calculador-fechas.exe: $(stat -c %s build-windows/form/win32/calculador-fechas.exe) bytes"
+cmake --build build-bench-windows -j"$(nproc)" --target calculador-fechas bare_window_win32
+echo "calculador-fechas.exe: $(stat -c %s build-bench-windows/form/win32/calculador-fechas.exe) bytes"
 trap end_wine_session EXIT
-start_wine_session
-/usr/bin/python3 bench/startup.py --wine "$wine" build-windows/form/win32/calculador-fechas.exe \
-  build-windows/bench/bare_window_win32.exe 15
+start_wine_session build-bench-windows
+/usr/bin/python3 bench/startup.py --wine "$wine" build-bench-windows/form/win32/calculador-fechas.exe \
+  build-bench-windows/bench/bare_window_win32.exe 15

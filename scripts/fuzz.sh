@@ -8,7 +8,7 @@ cd "$(dirname "$0")/.."
 seconds=${1:-60}
 
 CXX=clang++ cmake -S . -B build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCALCULADOR_FUZZ=ON \
-  -DCALCULADOR_SANITIZE=ON -DCALCULADOR_TESTS=OFF -DCALCULADOR_WINDOW=OFF >/dev/null
+  -DCALCULADOR_SANITIZE=ON -DBUILD_TESTING=OFF -DCALCULADOR_WINDOW=OFF >/dev/null
 cmake --build build-fuzz -j"$(nproc)"
 
 total=0

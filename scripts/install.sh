@@ -10,7 +10,7 @@ prefix=${CALCULADOR_PREFIX:-/usr/local}
 
 scripts/install-deps.sh run
 echo "Compilando en build/…"
-cmake -S . -B build -DCMAKE_BUILD_TYPE=Release -DCALCULADOR_TESTS=OFF >/dev/null
+cmake -S . -B build -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF >/dev/null
 cmake --build build --target calculador-fechas package_documents -j"$(nproc)"
 echo "Instalando en $prefix…"
 cmake --install build --prefix "$prefix" --strip >/dev/null

@@ -8,7 +8,9 @@ cd "$(dirname "$0")/.."
 source scripts/wine-session.sh
 
 scripts/install-deps.sh windows
-cmake -S . -B build-windows --toolchain cmake/mingw-w64-x86_64.cmake -DCMAKE_BUILD_TYPE=Release >/dev/null
+# Under Wine every test is a system test; warnings fatal.
+cmake -S . -B build-windows --toolchain cmake/mingw-w64-x86_64.cmake -DCMAKE_BUILD_TYPE=Release \
+  -DCALCULADOR_SYSTEM_TESTS=ON -DCMAKE_COMPILE_WARNING_AS_ERROR=ON >/dev/null
 cmake --build build-windows -j"$(nproc)"
 if ! grep -q '^CALCULADOR_WINE:FILEPATH=/' build-windows/CMakeCache.txt; then
   echo "Las pruebas de Windows no pueden correr: esta distribución no tiene Wine (ni wine64 ni wine)."

@@ -1,14 +1,19 @@
 #!/usr/bin/env bash
-# Installs what is missing, then builds and runs every test twice: optimised,
-# and with AddressSanitizer and UndefinedBehaviorSanitizer; then the static
-# checks, the Windows program under Wine, and a minute of fuzzing for each
-# harness. The last lines say how many stages ran, and which could not run
-# for want of a tool the distribution lacks, and why.
+# Installs what is missing, then runs five stages: an optimised build with
+# every test of every tier (the release and the package tests among them);
+# the static checks; a build with AddressSanitizer and
+# UndefinedBehaviorSanitizer and its tests again (all but the package and
+# release ones, which a sanitised build never makes); the Windows program
+# under Wine; and a minute of fuzzing for each harness. Warnings are fatal.
+# The last lines say how many stages ran, and which could not run for want
+# of a tool the distribution lacks, and why.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
 scripts/install-deps.sh test
 jobs=$(nproc)
+# Every tier of tests, and warnings fatal.
+every_test=(-DBUILD_TESTING=ON -DCALCULADOR_SYSTEM_TESTS=ON -DCMAKE_COMPILE_WARNING_AS_ERROR=ON)
 passed=0
 stages=0
 not_run=()
@@ -33,15 +38,15 @@ stage() {
 }
 
 stage "Compilación optimizada y sus pruebas"
-cmake -S . -B build -DCMAKE_BUILD_TYPE=Release -DCALCULADOR_TESTS=ON -DCALCULADOR_BENCHMARKS=ON >/dev/null
-cmake --build build -j"$jobs"
-run_tests build
+cmake -S . -B build-test -DCMAKE_BUILD_TYPE=Release "${every_test[@]}" -DCALCULADOR_BENCHMARKS=ON >/dev/null
+cmake --build build-test -j"$jobs"
+run_tests build-test
 
 stage "Análisis estático"
-scripts/lint.sh build
+scripts/lint.sh build-test
 
 stage "Compilación con AddressSanitizer y UndefinedBehaviorSanitizer, y sus pruebas"
-cmake -S . -B build-sanitize -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCALCULADOR_SANITIZE=ON -DCALCULADOR_TESTS=ON >/dev/null
+cmake -S . -B build-sanitize -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCALCULADOR_SANITIZE=ON "${every_test[@]}" >/dev/null
 cmake --build build-sanitize -j"$jobs"
 run_tests build-sanitize
 

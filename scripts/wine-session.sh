@@ -1,12 +1,13 @@
 # Sourced, not run: a throwaway Wine prefix with its server up, for running
-# the Windows programs of build-windows/. The caller ends it with
+# the Windows programs of a Windows build. The caller ends it with
 # `trap end_wine_session EXIT` (or calls it itself).
-#   start_wine_session     sets $wine and the WINE* variables, starts the server
+#   start_wine_session [BUILD]   sets $wine (as BUILD, default build-windows, found it)
+#                          and the WINE* variables, starts the server
 # Booting the prefix (wine wineboot -i) is the caller's, on the display its
 # programs will use: the prefix's desktop stays on the display it booted on.
 
 start_wine_session() {
-  wine=$(sed -n 's/^CALCULADOR_WINE:FILEPATH=//p' build-windows/CMakeCache.txt)
+  wine=$(sed -n "s/^CALCULADOR_WINE:FILEPATH=//p" "${1:-build-windows}/CMakeCache.txt")
   wineserver=$(command -v wineserver || ls /usr/lib/wine/wineserver64 /usr/lib/wine/wineserver 2>/dev/null | head -n1)
   [[ -x $wine && -x $wineserver ]] || { echo "Wine is not where the build expects it: '$wine', '$wineserver'" >&2; return 1; }
   WINEPREFIX=$(mktemp -d /tmp/wine-prefix.XXXXXX)

@@ -5,8 +5,10 @@ of the summary information with the clock, and the cabinet with the
 program's modification time, and has no option to do otherwise. Here every
 date becomes SOURCE_DATE_EPOCH (the clock where it is unset), and the package
 code a name-based UUID of the version and that date, so that it still tells
-two different packages apart.
-    make_msi.py SOURCE.wxs PROGRAM.exe VERSION PRODUCT_CODE OUTPUT.msi
+two different packages apart. The product code, -D ProductCode for the .wxs,
+is one of the version's own under the upgrade code: a newer version gets a
+new one, and so replaces the older, yet a rebuild gets the same.
+    make_msi.py SOURCE.wxs PROGRAM.exe VERSION UPGRADE_CODE OUTPUT.msi
 The .wxs names its other files relative to the current folder, where the
 program's dated copy goes too, in cabinet/.
 """
@@ -53,8 +55,9 @@ def set_summary(output, version, epoch):
     database.commit()
 
 
-def main(wxs, program, version, product_code, output):
+def main(wxs, program, version, upgrade_code, output):
     epoch = int(os.environ.get("SOURCE_DATE_EPOCH") or time.time())
+    product_code = str(uuid.uuid5(uuid.UUID(upgrade_code), version)).upper()
     build(wxs, program, version, product_code, output, epoch)
     set_summary(output, version, epoch)
 

@@ -5,9 +5,9 @@
 # installed program started and asked for a weekday; a newer version
 # replacing it with still one entry; and removal leaving nothing behind.
 # Needs DISPLAY and WINEPREFIX set, the Wine server up.
-#   check_installer.sh VERSION WINE INSTALLER.msi WIXL E2E_TEST READ_RESULT LISTENER
+#   check_installer.sh VERSION WINE INSTALLER.msi MAKE_MSI UPGRADE_CODE E2E_TEST READ_RESULT LISTENER
 set -euo pipefail
-version=$1 wine=$2 msi=$3 wixl=$4 e2e=$5 read_result=$6 listener=$7
+version=$1 wine=$2 msi=$3 make_msi=$4 upgrade_code=$5 e2e=$6 read_result=$7 listener=$8
 IFS=. read -r major minor patch _ <<<"$version"
 newer=$major.$minor.$((patch + 1)).0
 drive_c=$WINEPREFIX/drive_c
@@ -46,8 +46,8 @@ expect_entries "$version|Equipo de Calculador de fechas" "after the install"
 # The same product, one version up, built from the same source.
 scratch=$(mktemp -d)
 trap 'rm -rf "$scratch"' EXIT
-(cd "$(dirname "$msi")" && "$wixl" --arch x64 -D Version="$newer" -D Exe=calculador-fechas.exe \
-  -o "$scratch/newer.msi" calculador-fechas.wxs)
+(cd "$(dirname "$msi")" && /usr/bin/python3 "$make_msi" calculador-fechas.wxs calculador-fechas.exe "$newer" \
+  "$upgrade_code" "$scratch/newer.msi")
 "$wine" msiexec /i "$(windows_path "$scratch/newer.msi")" /qn || fail "the upgrade ended with status $?"
 expect_entries "$newer|Equipo de Calculador de fechas" "after the upgrade"
 
