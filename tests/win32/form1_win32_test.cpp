@@ -320,7 +320,8 @@ TEST(VersionRecord, ReadBackFromTheProgram)
         wchar_t* value = nullptr;
         const std::wstring path = std::wstring(L"\\StringFileInfo\\040904B0\\") + field;
         ASSERT_TRUE(VerQueryValueW(record.data(), path.c_str(), reinterpret_cast<void**>(&value), &length));
-        EXPECT_EQ(std::wstring(value), CALCULADOR_VERSION_TEXT) << field;
+        // The user's version text, written out: a change in how it is made fails.
+        EXPECT_EQ(std::wstring(value), L"1.00") << field;
     }
 }
 
