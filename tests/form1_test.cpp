@@ -11,13 +11,16 @@
 #include <QTest>
 #include <QTimer>
 #include <QtMath>
+#include <array>
+#include <new>
+#include <system_error>
 
 #include "form/qt/program.hpp"
 #include "form/twips.hpp"
 
 namespace {
 
-// Runs the message loop until something ends it, or gives 1 after a while
+// Runs the message loop until something ends it, or gives -1 after a while
 // so that a key that fails to end the program fails the test instead of
 // hanging it.
 int runUntilEnded(const std::function<void()>& action)
@@ -27,7 +30,7 @@ int runUntilEnded(const std::function<void()>& action)
     deadline.setSingleShot(true);
     QObject::connect(&deadline, &QTimer::timeout, [] {
         qWarning("the program did not end within 5 s");
-        QApplication::exit(1);
+        QApplication::exit(-1);
     });
     deadline.start(5000);
     QTimer::singleShot(0, action);
@@ -88,15 +91,27 @@ private:
     QAccessible::Role reportRole = QAccessible::NoRole;
     bool textTakesFocus = true;  // screen readers pass over such a label
 
-    // Watches for the error report, reads it and dismisses it as a user would.
+    // Watches for the error report, reads it and dismisses it as a user
+    // would; gives up after 5 s, closing whatever is modal then.
     void dismissNextReport()
     {
         reportShown.clear();
         reportRole = QAccessible::NoRole;
         textTakesFocus = true;
-        QTimer::singleShot(0, this, [this] {
+        auto* watcher = new QTimer(this);
+        connect(watcher, &QTimer::timeout, this, [this, watcher, tries = 0]() mutable {
             auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-            if (box != nullptr) {
+            if (box == nullptr && ++tries < 250) {
+                return;
+            }
+            watcher->stop();
+            watcher->deleteLater();
+            if (box == nullptr) {
+                qWarning("no report within 5 s");
+                if (QWidget* modal = QApplication::activeModalWidget()) {
+                    modal->close();
+                }
+            } else {
                 reportShown = box->windowTitle() + QLatin1Char('|') + box->text() + QLatin1Char('|') +
                               box->button(QMessageBox::Ok)->text();
                 const QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(box);
@@ -109,6 +124,7 @@ private:
                 box->accept();
             }
         });
+        watcher->start(20);
     }
 
 private slots:
@@ -281,6 +297,30 @@ private slots:
         box("txtDia")->setText(QStringLiteral("32"));
         QTest::keyClick(box("txtDia"), Qt::Key_Enter);
         QCOMPARE(salida(), QStringLiteral("Mal d\u00ECa"));
+    }
+
+    // What the program cannot mend, from Calcular's slot: reported, and the
+    // program ends with status 1.
+    void unexpectedErrorsAreReportedAndEndTheProgram_data()
+    {
+        QTest::addColumn<int>("failure");
+        QTest::newRow("no memory") << 0;
+        QTest::newRow("a failed call") << 1;
+    }
+    void unexpectedErrorsAreReportedAndEndTheProgram()
+    {
+        QFETCH(int, failure);
+        const std::array<form1::Calculation, 2> failing = {
+            [](calc::Formulario&) { throw std::bad_alloc(); },
+            [](calc::Formulario&) { throw std::system_error(std::make_error_code(std::errc::io_error)); },
+        };
+        Form1 failingForm(nullptr, failing.at(failure));
+        failingForm.show();
+        dismissNextReport();
+        auto* calcular = failingForm.findChild<QPushButton*>(QStringLiteral("CmdCalcular"));
+        QCOMPARE(runUntilEnded([calcular] { calcular->click(); }), 1);
+        QCOMPARE(reportShown,
+                 QStringLiteral("Calculador de fechas|Error inesperado: el programa se cerrar\u00E1.|Aceptar"));
     }
 
     void endingKeys_data()

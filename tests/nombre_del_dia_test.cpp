@@ -57,7 +57,7 @@ struct Arguments {
 class NombreDelDiaOutsideTheCalendar : public testing::TestWithParam<Arguments> {};
 TEST_P(NombreDelDiaOutsideTheCalendar, NamesADayOrRaisesOverflow)
 {
-    static const std::u16string kDays[] = {u"Lunes",   u"Martes",         u"Mi\u00E9rcoles", u"Jueves",
+    static const std::u16string kDays[] = {u"Lunes",   u"Martes",      u"Mi\u00E9rcoles", u"Jueves",
                                            u"Viernes", u"S\u00E1bado", u"Domingo"};
     const auto& [dia, mes, anio] = GetParam();
     try {

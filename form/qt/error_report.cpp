@@ -9,8 +9,12 @@
 
 void reportRuntimeError(QWidget* parent, const runtime::RuntimeError& error)
 {
-    QMessageBox box(QMessageBox::Critical, toQString(form1::kTitle), toQString(form1::reportText(error)),
-                    QMessageBox::Ok, parent);
+    showReport(parent, toQString(form1::reportText(error)));
+}
+
+void showReport(QWidget* parent, const QString& text)
+{
+    QMessageBox box(QMessageBox::Critical, toQString(form1::kTitle), text, QMessageBox::Ok, parent);
     box.setObjectName(QStringLiteral("errorReport"));
     box.button(QMessageBox::Ok)->setText(toQString(form1::kReportButton));
     // Screen readers speak the labels of an alert as it appears, but pass

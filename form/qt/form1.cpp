@@ -4,8 +4,10 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <stdexcept>
+#include <string>
 
-#include "form/calcular_o_informar.hpp"
+#include "form/at_the_boundary.hpp"
 #include "form/form1_layout.hpp"
 #include "form/qt/error_report.hpp"
 #include "form/qt/linea_de_resultado.hpp"
@@ -36,9 +38,10 @@ QString qtName(std::string_view name)
 
 }  // namespace
 
-Form1::Form1(QWidget* parent)
+Form1::Form1(QWidget* parent, form1::Calculation calcular)
     : QDialog(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
-                          Qt::WindowCloseButtonHint)
+                          Qt::WindowCloseButtonHint),
+      calcular_(calcular)
 {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(toQString(form1::kTitle));
@@ -127,7 +130,11 @@ void Form1::findControls()
 template <typename T>
 T* Form1::named(form1::Id id) const
 {
-    return findChild<T*>(qtName(form1::control(id).name), Qt::FindDirectChildrenOnly);
+    T* found = findChild<T*>(qtName(form1::control(id).name), Qt::FindDirectChildrenOnly);
+    if (found == nullptr) {
+        throw std::logic_error("Form1: no control " + std::string(form1::control(id).name));
+    }
+    return found;
 }
 
 std::u16string Form1::textoDeAnio() const
@@ -158,15 +165,27 @@ void Form1::showEvent(QShowEvent* event)
 // Esc, and closing the window, both end the program as "Salir" does.
 void Form1::reject()
 {
-    named<QPushButton>(form1::cancelButton().id)->click();
+    atTheBoundary([this] { named<QPushButton>(form1::cancelButton().id)->click(); });
 }
 
 void Form1::CmdCalcular_Click()
 {
-    form1::calcularOInformar(*this, [this](const runtime::RuntimeError& error) { reportRuntimeError(this, error); });
+    atTheBoundary([this] {
+        form1::calcularOInformar(*this, calcular_,
+                                 [this](const runtime::RuntimeError& error) { reportRuntimeError(this, error); });
+    });
 }
 
 void Form1::cmdsalir_Click()
 {
-    endProgram();
+    atTheBoundary([] { endProgram(); });
+}
+
+template <typename Event>
+void Form1::atTheBoundary(Event event)
+{
+    form1::atTheBoundary(event, [this] {
+        showReport(this, toQString(form1::kUnexpectedError));
+        endProgram(form1::kUnexpectedErrorStatus);
+    });
 }

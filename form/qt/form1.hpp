@@ -4,7 +4,9 @@
 #include <cstdint>
 #include <string_view>
 
+#include "calc/calcular.hpp"
 #include "calc/formulario.hpp"
+#include "form/calcular_o_informar.hpp"
 
 namespace form1 {
 struct Control;
@@ -24,7 +26,8 @@ class Form1 final : public QDialog, public calc::Formulario {
     Q_OBJECT
 
 public:
-    explicit Form1(QWidget* parent = nullptr);
+    // Throws std::logic_error if a control of the table cannot be found.
+    explicit Form1(QWidget* parent = nullptr, form1::Calculation calcular = calc::CmdCalcular_Click);
 
     [[nodiscard]] std::u16string textoDeAnio() const override;
     [[nodiscard]] std::u16string textoDeMes() const override;
@@ -42,11 +45,15 @@ private slots:
     void cmdsalir_Click();
 
 private:
+    // Each slot runs at the boundary with Qt, which no exception may cross.
+    template <typename Event>
+    void atTheBoundary(Event event);
     QWidget* makeControl(const form1::Control& control);
     void findControls();  // the members, by the names the table gives
     template <typename T>
     T* named(form1::Id id) const;
 
+    form1::Calculation calcular_;
     QLineEdit* txtDia = nullptr;
     QLineEdit* txtmes = nullptr;
     QLineEdit* txtanio = nullptr;

@@ -8,6 +8,9 @@
 #include <QPixmap>
 #include <QTranslator>
 
+#include <exception>
+
+#include "form/qt/error_report.hpp"
 #include "form/qt/form1.hpp"
 
 namespace {
@@ -45,12 +48,17 @@ int runProgram(int& argc, char** argv)
     icon.addPixmap(pngIcon(QStringLiteral(":/icons/32x32/calculador-fechas.png")));
     QApplication::setWindowIcon(icon);
 
-    Form1 form;
-    form.show();
-    return QApplication::exec();
+    try {
+        Form1 form;
+        form.show();
+        return QApplication::exec();
+    } catch (const std::exception&) {
+        showReport(nullptr, QStringLiteral("No se pudo abrir la ventana."));
+        return 1;
+    }
 }
 
-void endProgram()
+void endProgram(int status)
 {
-    QApplication::exit(0);
+    QApplication::exit(status);
 }

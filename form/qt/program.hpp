@@ -9,5 +9,6 @@ int runProgram(int& argc, char** argv);
 // application to exist.
 void installSpanishTranslations();
 
-// Ends the program: the message loop returns and the process exits with 0.
-void endProgram();
+// Ends the program: the message loop returns and the process exits with
+// the status given.
+void endProgram(int status = 0);

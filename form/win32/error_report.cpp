@@ -9,12 +9,19 @@
 
 namespace {
 
+// Made before the hook is set, so that the hook itself cannot throw.
+const std::wstring& buttonText()
+{
+    static const std::wstring text = toWide(form1::kReportButton);
+    return text;
+}
+
 // A message box names its button in the system's language; the program
 // speaks Spanish throughout, so the button is renamed as the box appears.
-LRESULT CALLBACK nameTheButtonInSpanish(int code, WPARAM wParam, LPARAM lParam)
+LRESULT CALLBACK nameTheButtonInSpanish(int code, WPARAM wParam, LPARAM lParam) noexcept
 {
     if (code == HCBT_ACTIVATE) {
-        SetDlgItemTextW(reinterpret_cast<HWND>(wParam), IDOK, toWide(form1::kReportButton).c_str());
+        SetDlgItemTextW(reinterpret_cast<HWND>(wParam), IDOK, buttonText().c_str());
     }
     return CallNextHookEx(nullptr, code, wParam, lParam);
 }
@@ -28,6 +35,7 @@ void reportRuntimeError(HWND owner, const runtime::RuntimeError& error)
 
 void showReport(HWND owner, const std::wstring& text)
 {
+    static_cast<void>(buttonText());
     // Watches the windows this thread activates while the box is up.
     const std::unique_ptr<std::remove_pointer_t<HHOOK>, decltype(&UnhookWindowsHookEx)> spanishButton(
         SetWindowsHookExW(WH_CBT, nameTheButtonInSpanish, nullptr, GetCurrentThreadId()), UnhookWindowsHookEx);

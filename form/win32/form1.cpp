@@ -3,7 +3,7 @@
 #include <system_error>
 #include <vector>
 
-#include "form/calcular_o_informar.hpp"
+#include "form/at_the_boundary.hpp"
 #include "form/win32/error_report.hpp"
 #include "form/win32/program.hpp"
 #include "form/win32/wide_text.hpp"
@@ -13,6 +13,11 @@ namespace {
 
 constexpr wchar_t kWindowClass[] = L"CalculadorDeFechasForm1";
 constexpr DWORD kWindowStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
+
+[[noreturn]] void throwLastError(const char* call)
+{
+    throw std::system_error(static_cast<int>(GetLastError()), std::system_category(), call);
+}
 
 int screenDpi(int axis)
 {
@@ -26,8 +31,13 @@ HFONT makeFont(const form1::Font& font, int dpiY)
 {
     // A point is 1/72 inch; a negative height asks for the character height.
     const int height = -static_cast<int>(font.points * dpiY / 72.0 + 0.5);
-    return CreateFontW(height, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
-                       CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, toWide(font.family).c_str());
+    HFONT made =
+        CreateFontW(height, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
+                    CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, toWide(font.family).c_str());
+    if (made == nullptr) {
+        throwLastError("CreateFontW");
+    }
+    return made;
 }
 
 // Dialog navigation follows the order in which controls were made, and a
@@ -79,44 +89,43 @@ void Form1::registerWindowClass(HINSTANCE instance)
         windowClass.lpfnWndProc = windowProcedure;
         windowClass.hInstance = instance;
         windowClass.hIcon =
-            static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(1), IMAGE_ICON, 32, 32, LR_SHARED));
+            static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(CALCULADOR_ICON), IMAGE_ICON, 32, 32, LR_SHARED));
         windowClass.hIconSm =
-            static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(1), IMAGE_ICON, 16, 16, LR_SHARED));
-        windowClass.hCursor = LoadCursorW(nullptr, MAKEINTRESOURCEW(32512));  // IDC_ARROW
+            static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(CALCULADOR_ICON), IMAGE_ICON, 16, 16, LR_SHARED));
+        windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
         windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
         windowClass.lpszClassName = kWindowClass;
         if (RegisterClassExW(&windowClass) == 0) {
-            throw std::system_error(static_cast<int>(GetLastError()), std::system_category(), "RegisterClassExW");
+            throwLastError("RegisterClassExW");
         }
         return true;
     }();
     static_cast<void>(registered);
 }
 
-Form1::Form1(HINSTANCE instance)
+Form1::Form1(HINSTANCE instance, form1::Calculation calcular) : calcular_(calcular)
 {
     registerWindowClass(instance);
     const int dpiX = screenDpi(LOGPIXELSX);
     const int dpiY = screenDpi(LOGPIXELSY);
     RECT frame{0, 0, twipsToPixels(form1::kClientWidth, dpiX), twipsToPixels(form1::kClientHeight, dpiY)};
     AdjustWindowRectEx(&frame, kWindowStyle, FALSE, 0);
-    window_ =
-        CreateWindowExW(0, kWindowClass, toWide(form1::kTitle).c_str(), kWindowStyle, CW_USEDEFAULT, CW_USEDEFAULT,
-                        frame.right - frame.left, frame.bottom - frame.top, nullptr, nullptr, instance, this);
-    if (window_ == nullptr) {
-        throw std::system_error(static_cast<int>(GetLastError()), std::system_category(), "CreateWindowExW");
+    formFont_.reset(makeFont(form1::kFormFont, dpiY));
+    controlFont_.reset(makeFont(form1::kControlFont, dpiY));
+    // The window is ours from its first message on (window_ is set there).
+    if (CreateWindowExW(0, kWindowClass, toWide(form1::kTitle).c_str(), kWindowStyle, CW_USEDEFAULT, CW_USEDEFAULT,
+                        frame.right - frame.left, frame.bottom - frame.top, nullptr, nullptr, instance,
+                        this) == nullptr) {
+        static_cast<void>(window_.release());  // Windows has already destroyed what it began
+        throwLastError("CreateWindowExW");
     }
-    formFont_ = makeFont(form1::kFormFont, dpiY);
-    controlFont_ = makeFont(form1::kControlFont, dpiY);
     createControls(instance, dpiX, dpiY);
 }
 
-Form1::~Form1()
+void Form1::DestroyWindowOfForm::operator()(HWND window) const
 {
-    resultAnnouncer_.reset();  // before its window goes
-    DestroyWindow(window_);
-    DeleteObject(formFont_);
-    DeleteObject(controlFont_);
+    SetWindowLongPtrW(window, GWLP_USERDATA, 0);
+    DestroyWindow(window);
 }
 
 void Form1::createControls(HINSTANCE instance, int dpiX, int dpiY)
@@ -128,9 +137,13 @@ void Form1::createControls(HINSTANCE instance, int dpiX, int dpiY)
         HWND made = CreateWindowExW(kind.extendedStyle, kind.className, toWide(control.caption).c_str(),
                                     WS_CHILD | WS_VISIBLE | kind.style, twipsToPixels(place.left, dpiX),
                                     twipsToPixels(place.top, dpiY), twipsToPixels(place.width, dpiX),
-                                    twipsToPixels(place.height, dpiY), window_,
+                                    twipsToPixels(place.height, dpiY), window_.get(),
                                     reinterpret_cast<HMENU>(static_cast<INT_PTR>(controlId(id))), instance, nullptr);
-        SendMessageW(made, WM_SETFONT, reinterpret_cast<WPARAM>(control.ownFont ? controlFont_ : formFont_), FALSE);
+        if (made == nullptr) {
+            throwLastError("CreateWindowExW");
+        }
+        HFONT font = control.ownFont ? controlFont_.get() : formFont_.get();
+        SendMessageW(made, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
         if (control.maxLength > 0) {
             SendMessageW(made, EM_SETLIMITTEXT, control.maxLength, 0);
         }
@@ -141,7 +154,7 @@ void Form1::createControls(HINSTANCE instance, int dpiX, int dpiY)
 
 HWND Form1::control(form1::Id id) const
 {
-    return GetDlgItem(window_, controlId(id));
+    return GetDlgItem(window_.get(), controlId(id));
 }
 
 std::u16string Form1::textoDeAnio() const
@@ -165,13 +178,23 @@ void Form1::mostrarSalida(std::u16string_view texto)
 
 LRESULT CALLBACK Form1::windowProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
 {
-    if (message == WM_NCCREATE) {
-        auto* form = static_cast<Form1*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
-        form->window_ = window;
-        SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(form));
-    }
-    auto* form = reinterpret_cast<Form1*>(GetWindowLongPtrW(window, GWLP_USERDATA));
-    return form != nullptr ? form->handle(message, wParam, lParam) : DefWindowProcW(window, message, wParam, lParam);
+    LRESULT result = 0;
+    form1::atTheBoundary(
+        [&] {
+            if (message == WM_NCCREATE) {
+                auto* form = static_cast<Form1*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
+                form->window_.reset(window);
+                SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(form));
+            }
+            auto* form = reinterpret_cast<Form1*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+            result = form != nullptr ? form->handle(message, wParam, lParam)
+                                     : DefWindowProcW(window, message, wParam, lParam);
+        },
+        [window] {
+            showReport(window, toWide(form1::kUnexpectedError));
+            endProgram(form1::kUnexpectedErrorStatus);
+        });
+    return result;
 }
 
 LRESULT Form1::handle(UINT message, WPARAM wParam, LPARAM lParam)
@@ -183,6 +206,9 @@ LRESULT Form1::handle(UINT message, WPARAM wParam, LPARAM lParam)
             return MAKELRESULT(calcular, DC_HASDEFID);
         case WM_COMMAND: {
             const int id = LOWORD(wParam);
+            if (HIWORD(wParam) != BN_CLICKED) {
+                return 0;  // a box's notices of its edits
+            }
             if (id == calcular || id == IDOK) {
                 CmdCalcular_Click();
             } else if (id == salir || id == IDCANCEL) {  // Esc comes as IDCANCEL
@@ -203,13 +229,14 @@ LRESULT Form1::handle(UINT message, WPARAM wParam, LPARAM lParam)
             SetBkMode(reinterpret_cast<HDC>(wParam), TRANSPARENT);
             return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_BTNFACE));
         case WM_CLOSE: cmdsalir_Click(); return 0;
-        default: return DefWindowProcW(window_, message, wParam, lParam);
+        default: return DefWindowProcW(window_.get(), message, wParam, lParam);
     }
 }
 
 void Form1::CmdCalcular_Click()
 {
-    form1::calcularOInformar(*this, [this](const runtime::RuntimeError& error) { reportRuntimeError(window_, error); });
+    form1::calcularOInformar(*this, calcular_,
+                             [this](const runtime::RuntimeError& error) { reportRuntimeError(window(), error); });
 }
 
 void Form1::cmdsalir_Click()

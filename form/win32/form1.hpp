@@ -4,8 +4,11 @@
 
 #include <memory>
 #include <string>
+#include <type_traits>
 
+#include "calc/calcular.hpp"
 #include "calc/formulario.hpp"
+#include "form/calcular_o_informar.hpp"
 #include "form/form1_layout.hpp"
 #include "form/win32/live_region.hpp"
 
@@ -16,15 +19,16 @@
 // access keys their usual meaning.
 class Form1 final : public calc::Formulario {
 public:
-    // Throws std::system_error when Windows will not make the window.
-    explicit Form1(HINSTANCE instance);
-    ~Form1() override;
+    // Throws std::system_error when Windows will not make the window, a
+    // control or a font; nothing of the window is then left.
+    explicit Form1(HINSTANCE instance, form1::Calculation calcular = calc::CmdCalcular_Click);
+    ~Form1() override = default;
     Form1(const Form1&) = delete;
     Form1& operator=(const Form1&) = delete;
     Form1(Form1&&) = delete;
     Form1& operator=(Form1&&) = delete;
 
-    [[nodiscard]] HWND window() const { return window_; }
+    [[nodiscard]] HWND window() const { return window_.get(); }
     [[nodiscard]] HWND control(form1::Id id) const;
 
     [[nodiscard]] std::u16string textoDeAnio() const override;
@@ -41,9 +45,21 @@ private:
     void CmdCalcular_Click();
     static void cmdsalir_Click();
 
-    HWND window_ = nullptr;
-    HFONT formFont_ = nullptr;
-    HFONT controlFont_ = nullptr;
+    struct DeleteFont {
+        void operator()(HFONT font) const { DeleteObject(font); }
+    };
+    using Font = std::unique_ptr<std::remove_pointer_t<HFONT>, DeleteFont>;
+    // Its procedure forgets the form first, which may already be half gone.
+    struct DestroyWindowOfForm {
+        void operator()(HWND window) const;
+    };
+
+    form1::Calculation calcular_;
+    // Destroyed in the reverse order: the announcer, then the window and its
+    // controls, then the fonts they used.
+    Font formFont_;
+    Font controlFont_;
+    std::unique_ptr<std::remove_pointer_t<HWND>, DestroyWindowOfForm> window_;
     HWND focusBeforeDeactivation_ = nullptr;
     std::unique_ptr<LiveRegion> resultAnnouncer_;  // made with the result line
 };

@@ -5,8 +5,10 @@
 
 #include <system_error>
 
+#include "form/at_the_boundary.hpp"
 #include "form/win32/error_report.hpp"
 #include "form/win32/form1.hpp"
+#include "form/win32/wide_text.hpp"
 
 namespace {
 
@@ -46,11 +48,16 @@ int runProgram(HINSTANCE instance, int show)
         ShowWindow(form.window(), show);
         UpdateWindow(form.window());
         MSG message{};
-        while (GetMessageW(&message, nullptr, 0, 0) > 0) {
+        BOOL got = 0;
+        while ((got = GetMessageW(&message, nullptr, 0, 0)) > 0) {
             deliverMessage(form.window(), message);
         }
+        if (got == -1) {  // the queue itself failed
+            showReport(form.window(), toWide(form1::kUnexpectedError));
+            return form1::kUnexpectedErrorStatus;
+        }
         return static_cast<int>(message.wParam);
-    } catch (const std::system_error&) {
+    } catch (...) {
         // Said, rather than waiting for ever on a loop without a window.
         showReport(nullptr, L"No se pudo abrir la ventana.");
         return 1;
@@ -65,7 +72,7 @@ void deliverMessage(HWND form, MSG& message)
     }
 }
 
-void endProgram()
+void endProgram(int status)
 {
-    PostQuitMessage(0);
+    PostQuitMessage(status);
 }

@@ -10,5 +10,6 @@ int runProgram(HINSTANCE instance, int show);
 // Esc and the access keys, then to its window.
 void deliverMessage(HWND form, MSG& message);
 
-// Ends the program: the message loop returns and the process exits with 0.
-void endProgram();
+// Ends the program: the message loop returns and the process exits with
+// the status given.
+void endProgram(int status = 0);

@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <new>
 #include <string>
 #include <string_view>
 #include <system_error>
@@ -233,12 +234,18 @@ bool hasIcon(HWND box)
     return false;
 }
 
-// Reads the error report once it is up, and dismisses it as a user would.
+// Reads the error report once it is up, and dismisses it as a user would;
+// after 5 s (100 ticks of 50 ms) without one, stops looking.
 std::wstring reportShown;
+int ticksWithoutReport = 0;
 void CALLBACK dismissReport(HWND /*window*/, UINT /*message*/, UINT_PTR timer, DWORD /*time*/)
 {
     HWND box = FindWindowW(L"#32770", L"Calculador de fechas");
     if (box == nullptr) {
+        if (++ticksWithoutReport == 100) {
+            KillTimer(nullptr, timer);
+            reportShown = L"no report within 5 s";
+        }
         return;
     }
     KillTimer(nullptr, timer);
@@ -257,6 +264,7 @@ TEST_F(Form1Window, OverflowIsReportedAndTheWindowKeepsItsTexts)
     type(L"-1");
 
     reportShown.clear();
+    ticksWithoutReport = 0;
     SetTimer(nullptr, 0, 50, dismissReport);
     press(VK_RETURN);
 
@@ -285,11 +293,50 @@ TEST(WindowRefused, IsReportedAndTheProgramEndsWithFailure)
     EXPECT_THROW(Form1{GetModuleHandleW(nullptr)}, std::system_error);
 
     reportShown.clear();
+    ticksWithoutReport = 0;
     SetTimer(nullptr, 0, 50, dismissReport);
     EXPECT_EQ(runProgram(GetModuleHandleW(nullptr), SW_SHOW), 1);
     EXPECT_EQ(reportShown, L"No se pudo abrir la ventana.|icon|Aceptar");
     UnhookWindowsHookEx(refusal);
 }
+
+// What the program cannot mend, from within the window procedure: reported,
+// and the program ends with status 1.
+void failsForWantOfMemory(calc::Formulario& /*form*/)
+{
+    throw std::bad_alloc();
+}
+void failsAsASystemCall(calc::Formulario& /*form*/)
+{
+    throw std::system_error(ERROR_NOT_ENOUGH_MEMORY, std::system_category(), "prueba");
+}
+
+class UnexpectedErrors : public testing::TestWithParam<form1::Calculation> {};
+TEST_P(UnexpectedErrors, AreReportedAndEndTheProgramWithFailure)
+{
+    Form1 form(GetModuleHandleW(nullptr), GetParam());
+    ShowWindow(form.window(), SW_SHOW);
+    reportShown.clear();
+    ticksWithoutReport = 0;
+    SetTimer(nullptr, 0, 50, dismissReport);
+    PostMessageW(form.window(), WM_COMMAND, MAKEWPARAM(controlId(form1::Id::CmdCalcular), BN_CLICKED), 0);
+
+    MSG message{};
+    const ULONGLONG deadline = GetTickCount64() + 10'000;
+    while (GetTickCount64() < deadline) {
+        if (!PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+            Sleep(5);
+        } else if (message.message == WM_QUIT) {
+            break;
+        } else {
+            deliverMessage(form.window(), message);
+        }
+    }
+    ASSERT_EQ(message.message, static_cast<UINT>(WM_QUIT)) << "the program did not end within 10 s";
+    EXPECT_EQ(message.wParam, 1U);
+    EXPECT_EQ(reportShown, L"Error inesperado: el programa se cerrar\u00E1.|icon|Aceptar");
+}
+INSTANTIATE_TEST_SUITE_P(Table, UnexpectedErrors, testing::Values(failsForWantOfMemory, failsAsASystemCall));
 
 // The version record, read back from the built program as Windows reads it.
 TEST(VersionRecord, ReadBackFromTheProgram)
