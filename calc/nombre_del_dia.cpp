@@ -40,7 +40,10 @@ std::u16string_view NombreDelDia(std::uint8_t dia, std::uint8_t mes, int16_t ani
     const auto m = static_cast<int16_t>(a * 12 + mes);
 
     // Gregorian correction: drop the century leap days, but keep those of
-    // every fourth century.
+    // every fourth century. It is Tiene366Dias's rule counted up to year y
+    // (the 365.25 below adds the leap day of every fourth year) rather than
+    // asked of one year, so the two are written apart; the whole-domain test
+    // holds them to the same calendar.
     const auto c = static_cast<int16_t>(y / 100);
     const auto b = static_cast<int16_t>(2 - c + c / 4);
 

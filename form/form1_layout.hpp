@@ -124,7 +124,9 @@ constexpr const Control& control(Id id)
 static_assert(std::ranges::all_of(kControls, [](const Control& each) { return &control(each.id) == &each; }),
               "each control sits at its own index");
 
-// The button Enter presses, and the one Esc presses.
+// The button Enter presses, and the one Esc presses: one of each.
+static_assert(std::ranges::count_if(kControls, &Control::isDefault) == 1, "exactly one default button");
+static_assert(std::ranges::count_if(kControls, &Control::isCancel) == 1, "exactly one cancel button");
 constexpr const Control& defaultButton()
 {
     return *std::ranges::find_if(kControls, &Control::isDefault);
@@ -140,8 +142,10 @@ constexpr bool takesFocus(const Control& control)
     return control.kind == Kind::TextBox || control.kind == Kind::CommandButton;
 }
 
-// Every control by its tab index: the order the focus moves in, and the
-// order a screen reader walks the window.
+// Every control by its tab index: the order the focus moves in. Under Qt a
+// screen reader walks the window in this order too; on Windows it follows
+// the order the controls were made in, where each caption comes just before
+// its box.
 constexpr std::array<Id, kControls.size()> tabOrder()
 {
     std::array<Id, kControls.size()> order{};
@@ -149,6 +153,15 @@ constexpr std::array<Id, kControls.size()> tabOrder()
     std::ranges::sort(order, {}, [](Id id) { return control(id).tabIndex; });
     return order;
 }
+
+static_assert(
+    [] {
+        std::array<int, kControls.size()> indices{};
+        std::ranges::transform(kControls, indices.begin(), &Control::tabIndex);
+        std::ranges::sort(indices);
+        return std::ranges::adjacent_find(indices) == indices.end();
+    }(),
+    "no two controls share a tab index, so that the order is the table's alone");
 
 // The label that names a box, if one does.
 constexpr std::optional<Id> captionFor(Id box)

@@ -8,7 +8,8 @@
 #                       show within 10 minutes and the program end on Esc
 #   leave_root          stops that server, unmounts and deletes the root
 
-root="" mounted=() display="" x_server=""
+source "$(dirname "${BASH_SOURCE[0]}")/virtual-display.sh"
+root="" mounted=()
 
 if ! command -v mmdebstrap >/dev/null; then
   DEBIAN_FRONTEND=noninteractive apt-get update -q >/dev/null
@@ -48,14 +49,7 @@ in_root() {
 # A user's screen for the root: the server runs out here, so that the root
 # holds nothing of X but what its own packages bring.
 show_root_on_x() {
-  local display_file
-  display_file=$(mktemp)
-  Xvfb -displayfd 3 -screen 0 800x600x24 -nolisten tcp 3>"$display_file" 2>/dev/null &
-  x_server=$!
-  for _ in $(seq 100); do [[ -s $display_file ]] && break; sleep 0.2; done
-  display=$(<"$display_file")
-  rm -f "$display_file"
-  [[ -n $display ]] || { echo "Xvfb did not start within 20 s" >&2; return 1; }
+  start_virtual_display 800x600 || return 1
   mkdir -p "$root/tmp/.X11-unix"
   mount --bind /tmp/.X11-unix "$root/tmp/.X11-unix" && mounted+=("$root/tmp/.X11-unix")
 }
@@ -75,8 +69,7 @@ window_shows() {
 
 leave_root() {
   local i
-  [[ -n $x_server ]] && kill "$x_server" 2>/dev/null
-  x_server=""
+  stop_virtual_display
   for ((i = ${#mounted[@]} - 1; i >= 0; i--)); do umount -l "${mounted[$i]}" 2>/dev/null || true; done
   mounted=()
   # Never delete while anything is still mounted inside the root.

@@ -57,6 +57,11 @@ for name in "${wanted[@]}"; do
   fi
 done
 ((${#missing[@]})) || exit 0
+if [[ $(id -u) != 0 ]]; then
+  echo "Faltan paquetes de Debian (${missing[*]}) y solo root puede instalarlos:" >&2
+  echo "dé la orden con sudo delante, o entre antes como root con su (sin guion)." >&2
+  exit 1
+fi
 export DEBIAN_FRONTEND=noninteractive
 apt-get update -q
 mapfile -t missing < <(printf '%s\n' "${missing[@]}" | sort -u)

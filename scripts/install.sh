@@ -8,10 +8,8 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 prefix=${CALCULADOR_PREFIX:-/usr/local}
 
-scripts/install-deps.sh run
 echo "Compilando en build/…"
-cmake -S . -B build -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF >/dev/null
-cmake --build build --target calculador-fechas package_documents -j"$(nproc)"
+scripts/build-program.sh
 echo "Instalando en $prefix…"
 cmake --install build --prefix "$prefix" --strip >/dev/null
 # Lo instalado, para que uninstall.sh lo quite aunque build/ ya no esté.

@@ -6,6 +6,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source scripts/wine-session.sh
+source scripts/virtual-display.sh
 
 scripts/install-deps.sh windows
 # Under Wine every test is a system test; warnings fatal.
@@ -17,21 +18,16 @@ if ! grep -q '^CALCULADOR_WINE:FILEPATH=/' build-windows/CMakeCache.txt; then
   exit 77
 fi
 
-display_file=$(mktemp)
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$display_file" 2>/dev/null &
-server=$!
 finish() {
   end_wine_session
-  kill "$server" 2>/dev/null || true
-  rm -f "$display_file"
+  stop_virtual_display
 }
 trap finish EXIT
-for _ in $(seq 100); do [[ -s $display_file ]] && break; sleep 0.2; done
-[[ -s $display_file ]] || { echo "Xvfb no arrancó en 20 s" >&2; exit 1; }
-export DISPLAY=:$(<"$display_file")
+start_virtual_display 1024x768
+export DISPLAY=:$display
 
 start_wine_session
-"$wine" wineboot -i 2>/dev/null
+timeout 300 "$wine" wineboot -i 2>/dev/null || { echo "Wine no preparó su prefijo (wineboot) en 300 s" >&2; exit 1; }
 # No window manager runs here, and Wine gives each window it hides up to 2 s
 # to be withdrawn by one: the widget tests, which open and close windows by
 # the hundred, ask for windows of their own instead.

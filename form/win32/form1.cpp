@@ -11,7 +11,6 @@
 
 namespace {
 
-constexpr wchar_t kWindowClass[] = L"CalculadorDeFechasForm1";
 constexpr DWORD kWindowStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
 
 [[noreturn]] void throwLastError(const char* call)
@@ -94,7 +93,7 @@ void Form1::registerWindowClass(HINSTANCE instance)
             static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(CALCULADOR_ICON), IMAGE_ICON, 16, 16, LR_SHARED));
         windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
         windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-        windowClass.lpszClassName = kWindowClass;
+        windowClass.lpszClassName = kForm1WindowClass;
         if (RegisterClassExW(&windowClass) == 0) {
             throwLastError("RegisterClassExW");
         }
@@ -113,7 +112,7 @@ Form1::Form1(HINSTANCE instance, form1::Calculation calcular) : calcular_(calcul
     formFont_.reset(makeFont(form1::kFormFont, dpiY));
     controlFont_.reset(makeFont(form1::kControlFont, dpiY));
     // The window is ours from its first message on (window_ is set there).
-    if (CreateWindowExW(0, kWindowClass, toWide(form1::kTitle).c_str(), kWindowStyle, CW_USEDEFAULT, CW_USEDEFAULT,
+    if (CreateWindowExW(0, kForm1WindowClass, toWide(form1::kTitle).c_str(), kWindowStyle, CW_USEDEFAULT, CW_USEDEFAULT,
                         frame.right - frame.left, frame.bottom - frame.top, nullptr, nullptr, instance,
                         this) == nullptr) {
         static_cast<void>(window_.release());  // Windows has already destroyed what it began

@@ -64,6 +64,9 @@ private:
     std::unique_ptr<LiveRegion> resultAnnouncer_;  // made with the result line
 };
 
+// The class of the window, by which other programs (and the tests) find it.
+inline constexpr wchar_t kForm1WindowClass[] = L"CalculadorDeFechasForm1";
+
 // The identifier of each control: 101 for the first in the table, and so on.
 constexpr int controlId(form1::Id id)
 {

@@ -102,7 +102,7 @@ def wait_for_one_window():
     """The window, once it is the only one of its title (the report has the same)."""
     def alone():
         found = subprocess.run(["xdotool", "search", "--onlyvisible", "--name", "^Calculador de fechas$"],
-                               capture_output=True, text=True).stdout.split()
+                               capture_output=True, text=True, timeout=WAIT).stdout.split()
         return found[0] if len(found) == 1 else None
     return wait_for("the error report to close", alone, WAIT)
 

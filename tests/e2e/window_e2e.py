@@ -71,19 +71,22 @@ def main():
         children.append(window_program)
         window = wait_for("the window", lambda: subprocess.run(
             ["xdotool", "search", "--onlyvisible", "--name", f"^{TITLE}$"], capture_output=True,
-            text=True).stdout.split())[0]
+            text=True, timeout=WAIT).stdout.split())[0]
         xdotool("windowfocus", "--sync", window)
-        icons = subprocess.run(["xprop", "-id", window, "_NET_WM_ICON"], capture_output=True, text=True).stdout
+        icons = subprocess.run(["xprop", "-id", window, "_NET_WM_ICON"], capture_output=True, text=True,
+                               timeout=WAIT).stdout
         for size in ("16 x 16", "32 x 32"):
             if f"Icon ({size})" not in icons:
                 fail(f"the window carries no {size} icon")
         # A dock ties the window to its launcher by this class.
         with open(desktop_entry, encoding="utf-8") as entry:
             launcher_class = re.search(r"^StartupWMClass=(.*)$", entry.read(), re.MULTILINE)
-        window_class = subprocess.run(["xprop", "-id", window, "WM_CLASS"], capture_output=True, text=True).stdout
+        window_class = subprocess.run(["xprop", "-id", window, "WM_CLASS"], capture_output=True, text=True,
+                                      timeout=WAIT).stdout
         if not launcher_class or f'"{launcher_class[1]}"\n' not in window_class:
             fail(f"the desktop entry's StartupWMClass does not name the window's class: {window_class}")
-        hints = subprocess.run(["xprop", "-id", window, "WM_NORMAL_HINTS"], capture_output=True, text=True).stdout
+        hints = subprocess.run(["xprop", "-id", window, "WM_NORMAL_HINTS"], capture_output=True, text=True,
+                               timeout=WAIT).stdout
         if "size" not in hints or "specified location" in hints:
             fail(f"the window's place is not the window manager's to choose: {hints}")
 

@@ -4,10 +4,10 @@
 # control data with its computed library dependencies, the hardening of the
 # program, the desktop entry and AppStream data as their own validators read
 # them, and the whole package as lintian reads it.
-#   check_debian_package.sh BUILD_DIR VERSION     e.g. 1.0.0.0
+#   check_debian_package.sh BUILD_DIR VERSION APP_ID     e.g. 1.0.0.0 org.calculadorfechas.CalculadorDeFechas
 set -euo pipefail
 build=$(cd "$1" && pwd)
-version=$2
+version=$2 app=$3
 scratch=$(mktemp -d)
 trap 'rm -rf "$scratch"' EXIT
 fail() { echo "FAIL: $*"; exit 1; }
@@ -31,7 +31,6 @@ for soname in $(objdump -p "$scratch/root/usr/bin/calculador-fechas" | awk '$1 =
   [[ -n $owners ]] || fail "no package holds $soname"
   grep -qwF -f <(echo "$owners") <<<"$depends" || fail "Depends lacks the package of $soname ($owners): $depends"
 done
-app=org.calculadorfechas.CalculadorDeFechas
 expected=(
   usr/bin/calculador-fechas
   usr/share/doc/calculador-fechas/changelog.gz

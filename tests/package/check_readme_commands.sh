@@ -33,8 +33,9 @@ show_root_on_x || fail "no X server"
 installed_packages() { in_root "dpkg-query -W -f='\${db:Status-Status} \${Package}\n'" | sed -n 's/^installed //p' | sort; }
 installed_before=$(installed_packages)
 [[ $installed_before == *man-db* ]] || fail "cannot list the installed packages"
-as_user_types() { in_root "cd $project && export DISPLAY=:$display && yes | { $1; }"; }
-app=org.calculadorfechas.CalculadorDeFechas
+# As the README's reader types it: as root, in the project, on the screen.
+type_in_root() { in_root "cd $project && export DISPLAY=:$display && yes | { $1; }"; }
+app=$(basename "$source_dir"/form/desktop/*.desktop .desktop)  # the application id
 for command in "${commands[@]}"; do
   echo "\$ $command"
   case $command in
@@ -42,7 +43,7 @@ for command in "${commands[@]}"; do
       window_shows "cd $project && yes | { $command; }" || fail "the window of: $command"
       ;;
     *)
-      as_user_types "$command" || fail "failed: $command"
+      type_in_root "$command" || fail "failed: $command"
       ;;
   esac
   case $command in

@@ -1,5 +1,6 @@
 """A private X server and desktop session for the scripts that drive the real window."""
 import os
+import select
 import subprocess
 import time
 
@@ -13,10 +14,10 @@ def start_xvfb():
                               pass_fds=[write_end], stderr=subprocess.DEVNULL)
     os.close(write_end)
     with os.fdopen(read_end) as pipe:
-        display = pipe.readline().strip()
+        display = _first_line(pipe)
     if not display:
         server.kill()
-        raise RuntimeError("Xvfb did not start")
+        raise RuntimeError(f"Xvfb did not start within {WAIT} s")
     return server, f":{display}"
 
 
@@ -27,10 +28,10 @@ def start_session_bus(display):
     environment to run programs in."""
     bus = subprocess.Popen(["dbus-daemon", "--session", "--nofork", "--print-address=1"], stdout=subprocess.PIPE,
                            stderr=subprocess.DEVNULL, text=True)
-    address = bus.stdout.readline().strip()
+    address = _first_line(bus.stdout)
     if not address:
         bus.kill()
-        raise RuntimeError("no D-Bus session bus")
+        raise RuntimeError(f"no D-Bus session bus within {WAIT} s")
     env = dict(os.environ, DISPLAY=display, DBUS_SESSION_BUS_ADDRESS=address, NO_AT_BRIDGE="0")
     launcher = subprocess.Popen(["/usr/libexec/at-spi-bus-launcher", "--launch-immediately"], env=env,
                                 stderr=subprocess.DEVNULL)
@@ -44,6 +45,13 @@ def start_session_bus(display):
             raise RuntimeError("the accessibility bus launcher did not claim org.a11y.Bus")
         time.sleep(0.05)
     return [bus, launcher], env
+
+
+def _first_line(pipe):
+    """The first line a starting server writes to pipe, or "" if it writes
+    none within WAIT seconds."""
+    ready, _, _ = select.select([pipe], [], [], WAIT)
+    return pipe.readline().strip() if ready else ""
 
 
 def _has_owner(name, env):

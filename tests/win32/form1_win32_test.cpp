@@ -57,7 +57,7 @@ TEST_F(Form1Window, TitleSizeAndPlaces)
     struct Place {
         form1::Id id;
         const wchar_t* caption;
-        RECT twips;  // left, top, width, height
+        TwipRect twips;
     };
     const Place places[] = {
         {form1::Id::txtDia, L"", {480, 720, 735, 285}},
@@ -77,8 +77,8 @@ TEST_F(Form1Window, TitleSizeAndPlaces)
         MapWindowPoints(nullptr, form->window(), reinterpret_cast<POINT*>(&shown), 2);
         EXPECT_EQ(shown.left, twipsToPixels(place.twips.left, dpiX));
         EXPECT_EQ(shown.top, twipsToPixels(place.twips.top, dpiY));
-        EXPECT_EQ(shown.right - shown.left, twipsToPixels(place.twips.right, dpiX));
-        EXPECT_EQ(shown.bottom - shown.top, twipsToPixels(place.twips.bottom, dpiY));
+        EXPECT_EQ(shown.right - shown.left, twipsToPixels(place.twips.width, dpiX));
+        EXPECT_EQ(shown.bottom - shown.top, twipsToPixels(place.twips.height, dpiY));
         EXPECT_EQ(textOf(control(place.id)), place.caption);
     }
 }
@@ -280,7 +280,7 @@ LRESULT CALLBACK refuseTheWindow(int code, WPARAM wParam, LPARAM lParam)
 {
     if (code == HCBT_CREATEWND) {
         const wchar_t* className = reinterpret_cast<CBT_CREATEWNDW*>(lParam)->lpcs->lpszClass;
-        if (!IS_INTRESOURCE(className) && std::wstring_view(className) == L"CalculadorDeFechasForm1") {
+        if (!IS_INTRESOURCE(className) && std::wstring_view(className) == kForm1WindowClass) {
             return 1;
         }
     }

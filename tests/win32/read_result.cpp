@@ -11,7 +11,7 @@
 
 int wmain()
 {
-    HWND window = FindWindowW(L"CalculadorDeFechasForm1", L"Calculador de fechas");
+    HWND window = FindWindowW(kForm1WindowClass, L"Calculador de fechas");
     if (window == nullptr) {
         return 1;
     }

@@ -27,7 +27,7 @@ def windows():
     """The visible X windows with the program's title: its own, and the
     error report's while it is up."""
     return subprocess.run(["xdotool", "search", "--onlyvisible", "--name", f"^{TITLE}$"], capture_output=True,
-                          text=True).stdout.split()
+                          text=True, timeout=WAIT).stdout.split()
 
 
 class Announcements:
@@ -63,7 +63,7 @@ def main():
     ears = Announcements(wine, listener)
 
     def result():
-        shown = subprocess.run([wine, read_result], capture_output=True)
+        shown = subprocess.run([wine, read_result], capture_output=True, timeout=WAIT)
         return shown.stdout.decode("utf-8") if shown.returncode == 0 else None
 
     def keys(*strokes):
