@@ -12,7 +12,7 @@
 #   scripts/install-deps.sh cross       cross-building the Windows program and its installer
 #   scripts/install-deps.sh sign        Authenticode-signing them
 #   scripts/install-deps.sh windows     all that, and testing them under Wine
-#   scripts/install-deps.sh release     making a release, and checking it as its users would
+#   scripts/install-deps.sh release     making a release
 #   scripts/install-deps.sh test        everything every test needs
 # Several words may be given at once.
 set -euo pipefail
@@ -24,7 +24,7 @@ screenshot=("${display[@]}" xdotool imagemagick)
 cross=(cmake make g++-mingw-w64-x86-64-posix wixl python3 python3-gi gir1.2-libmsi-1.0)
 sign=(osslsigncode)
 windows=("${cross[@]}" "${sign[@]}" googletest wine openssl xvfb xdotool)
-release=(mmdebstrap git gnupg "${sign[@]}" openssl xvfb xdotool)
+release=(mmdebstrap git gnupg apt-utils zip python3 "${sign[@]}")
 test=(
   "${run[@]}" "${package[@]}" "${windows[@]}" "${release[@]}"
   googletest libgtest-dev libbenchmark-dev                   # unit tests and benchmarks

@@ -8,7 +8,7 @@ scratch=$(mktemp -d)
 trap 'rm -rf "$scratch"' EXIT
 fail() { echo "FAIL: $*"; exit 1; }
 
-x86_64-w64-mingw32-windres --preprocessor=cpp --preprocessor-arg=-P -i "$1" -O coff -o "$scratch/resource.o"
+x86_64-w64-mingw32-windres -i "$1" -O coff -o "$scratch/resource.o"
 x86_64-w64-mingw32-windres -i "$scratch/resource.o" -O rc -o "$scratch/decompiled.rc"
 read_back=$(tr -s ' \t' ' ' <"$scratch/decompiled.rc")
 
