@@ -1,11 +1,12 @@
 #!/usr/bin/env bash
 # The release as a rebuilder and a user check it. scripts/release.sh runs
-# three times on the committed HEAD: from two clones at different paths, the
-# second at least a minute later with another umask, time zone and language
-# and a throwaway OpenPGP key, and a third time with a throwaway Authenticode
-# certificate. The first two must give the same bytes in every file, their
-# signatures aside (diffoscope explains any difference); the signed Windows
-# files must be the first run's with a signature added. Then, as a user: the
+# three times on the committed HEAD: from two clones at different paths,
+# both with a throwaway OpenPGP key, the second at least a minute later with
+# another umask, time zone and language; and a third time without that key
+# and with a throwaway Authenticode certificate. The first two must give the
+# same bytes in every file, the signatures aside (diffoscope explains any
+# difference); the third must say it is unsigned, and its Windows files must
+# be the first run's with a signature added. Then, as a user: the
 # checksums and OpenPGP signatures pass, and fail once a byte has changed;
 # the source tarball, in a brand-new Debian 13 root with no git, builds and
 # shows the window through scripts/run.sh. Needs root, the network, git,
@@ -35,18 +36,23 @@ release() {  # CLONE UMASK TZ LANG [VARIABLE=VALUE...]
     { cat "$work/release.log"; fail "scripts/release.sh failed or took over 15 minutes in $1"; }
   tail -n1 "$work/release.log"
 }
+key=(CALCULADOR_OPENPGP_KEY="$work/keys/secret.asc" CALCULADOR_OPENPGP_PASSPHRASE_FILE="$work/keys/passphrase")
 started=$SECONDS
-release "$first" 022 UTC C.UTF-8
-grep -q '^Versión sin firmar: ' "$work/release.log" || fail "an unsigned release does not say so"
+release "$first" 022 UTC C.UTF-8 "${key[@]}"
 sleep $((started + 60 - SECONDS > 0 ? started + 60 - SECONDS : 0))
-release "$second" 077 Pacific/Kiritimati es_ES.UTF-8 \
-  CALCULADOR_OPENPGP_KEY="$work/keys/secret.asc" CALCULADOR_OPENPGP_PASSPHRASE_FILE="$work/keys/passphrase"
+release "$second" 077 Pacific/Kiritimati es_ES.UTF-8 "${key[@]}"
 
 echo "== the same bytes from both runs"
+pool=apt/pool/main/calculador-fechas_${version}_amd64.deb
 expected=("$name.tar.gz" "calculador-fechas_${version}_amd64.deb" calculador-fechas.exe "$name.msi"
-          "$name.buildinfo" SHA256SUMS)
-[[ $(cd "$first/dist" && ls) == $(printf '%s\n' "${expected[@]}" | sort) ]] ||
-  fail "the unsigned release holds: $(ls "$first/dist")"
+          "$name-portable.zip" "$name.buildinfo" index.html calculador-fechas.png calculador-fechas-windows.png
+          calculador-fechas.asc apt/calculador-fechas.asc apt/calculador-fechas.sources "$pool"
+          apt/dists/stable/Release apt/dists/stable/main/binary-amd64/Packages
+          apt/dists/stable/main/binary-amd64/Packages.gz SHA256SUMS)
+signatures=(SHA256SUMS.asc "$name.tar.gz.asc" apt/dists/stable/InRelease apt/dists/stable/Release.gpg)
+[[ $(cd "$first/dist" && find . -type f -printf '%P\n' | LC_ALL=C sort) ==
+   $(printf '%s\n' "${expected[@]}" "${signatures[@]}" | LC_ALL=C sort) ]] ||
+  fail "the release holds: $(cd "$first/dist" && find . -type f -printf '%P ')"
 for file in "${expected[@]}"; do
   if ! cmp -s "$first/dist/$file" "$second/dist/$file"; then
     command -v diffoscope >/dev/null ||
@@ -76,9 +82,12 @@ printf '\x01' | dd of="$work/changed-dist/calculador-fechas.exe" bs=1 seek=100 c
 cd "$work"
 echo "checksums and both signatures verified; a changed byte fails each"
 
-echo "== Authenticode: the unsigned build, signed"
+echo "== without an OpenPGP key, with an Authenticode certificate"
 release "$second" 022 UTC C.UTF-8 CALCULADOR_DIST="$work/signed" \
   CALCULADOR_SIGNING_PKCS12="$work/keys/owner.p12" CALCULADOR_SIGNING_PASSWORD_FILE="$work/keys/password"
+grep -q '^Versión sin firmar: ' "$work/release.log" || fail "a release without a key does not say it is unsigned"
+[[ ! -e $work/signed/apt && ! -e $work/signed/SHA256SUMS.asc ]] || fail "an unsigned release has a repository or signatures"
+(cd "$work/signed" && sha256sum --quiet -c SHA256SUMS) || fail "sha256sum -c SHA256SUMS of the unsigned release"
 for file in "$name.tar.gz" "calculador-fechas_${version}_amd64.deb" "$name.buildinfo"; do
   cmp -s "$first/dist/$file" "$work/signed/$file" || fail "$file differs in the signed release"
 done
