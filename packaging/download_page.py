@@ -18,7 +18,7 @@ STYLE = """
 body { font-family: sans-serif; line-height: 1.5; max-width: 46rem; margin: 0 auto; padding: 1rem;
        color: #1a1a1a; background: #ffffff; }
 img { max-width: 100%; height: auto; border: 1px solid #767676; }
-pre { background: #f3f3f3; padding: 0.75rem; overflow-x: auto; }
+pre { background: #f3f3f3; padding: 0.75rem; white-space: pre-wrap; overflow-wrap: anywhere; }
 table { border-collapse: collapse; width: 100%; }
 th, td { text-align: left; padding: 0.25rem 0.5rem; border-bottom: 1px solid #767676; vertical-align: top; }
 td code { word-break: break-all; font-size: 0.85em; }

@@ -13,6 +13,7 @@
 #   scripts/install-deps.sh sign        Authenticode-signing them
 #   scripts/install-deps.sh windows     all that, and testing them under Wine
 #   scripts/install-deps.sh release     making a release
+#   scripts/install-deps.sh page        checking its download page in a browser
 #   scripts/install-deps.sh test        everything every test needs
 # Several words may be given at once.
 set -euo pipefail
@@ -25,6 +26,7 @@ cross=(cmake make g++-mingw-w64-x86-64-posix wixl python3 python3-gi gir1.2-libm
 sign=(osslsigncode)
 windows=("${cross[@]}" "${sign[@]}" googletest wine openssl xvfb xdotool)
 release=(mmdebstrap git gnupg apt-utils zip python3 "${sign[@]}")
+page=(chromium npm)
 test=(
   "${run[@]}" "${package[@]}" "${windows[@]}" "${release[@]}"
   googletest libgtest-dev libbenchmark-dev                   # unit tests and benchmarks
@@ -40,8 +42,8 @@ test=(
 wanted=()
 for group in "$@"; do
   case "$group" in
-    run | display | package | screenshot | cross | sign | windows | release | test) declare -n list=$group; wanted+=("${list[@]}") ;;
-    *) echo "uso: $0 run|display|package|screenshot|cross|sign|windows|release|test…" >&2; exit 2 ;;
+    run | display | package | screenshot | cross | sign | windows | release | page | test) declare -n list=$group; wanted+=("${list[@]}") ;;
+    *) echo "uso: $0 run|display|package|screenshot|cross|sign|windows|release|page|test…" >&2; exit 2 ;;
   esac
 done
 
@@ -52,6 +54,8 @@ missing=()
 for name in "${wanted[@]}"; do
   if [[ $name == wine ]]; then
     installed wine64 || installed wine || missing+=(wine)  # resolved below
+  elif [[ $name == npm ]]; then
+    command -v npm >/dev/null || missing+=(npm)  # a machine may have its own Node.js, which Debian's npm would fight
   else
     installed "$name" || missing+=("$name")
   fi
