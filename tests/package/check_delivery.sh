@@ -2,7 +2,8 @@
 # The release as a Debian user gets it. A release of the committed HEAD,
 # signed with a throwaway key, is served from 127.0.0.1 by a web server
 # started here, at the address the release was made for. Its download page
-# passes in Chromium (check_download_page.py). In a brand-new
+# passes in Chromium (check_download_page.py), and its Windows files under
+# Wine (check_windows_delivery.sh). In a brand-new
 # Debian root of each suite, the download page's own lines (read from
 # index.html) add the repository and install the program: its window shows
 # and its manual page reads. In the first root, a second release, 1.0.1.0,
@@ -55,6 +56,15 @@ timeout 300 npm install --prefix "$work/node" --no-audit --no-fund --silent axe-
   fail "npm could not install axe-core within 300 s"
 /usr/bin/python3 "$source_dir/tests/package/check_download_page.py" "$dist" "$address" \
   "$work/node/node_modules/axe-core/axe.min.js" || fail "the download page"
+
+echo "== the Windows files under Wine"
+status=0
+"$source_dir/tests/package/check_windows_delivery.sh" "$dist" "$clone" || status=$?
+case $status in
+  0) ;;
+  77) echo "(this distribution has no Wine: the Windows files are checked where it has)" ;;
+  *) fail "the Windows files" ;;
+esac
 
 # The page's lines for Debian, as a reader copies them.
 mapfile -t lines < <(python3 - "$dist/index.html" <<'EOF'
