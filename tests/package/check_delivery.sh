@@ -17,6 +17,7 @@ source_dir=$(readlink -f "$1")
 shift
 (($#)) || set -- bookworm trixie
 source "$source_dir/scripts/fresh-root.sh"
+source "$source_dir/scripts/source-tree.sh"
 source "$source_dir/tests/support/throwaway_keys.sh"
 work=$(mktemp -d /tmp/delivery-check.XXXXXX)
 server=""
@@ -35,7 +36,7 @@ throwaway_openpgp_key "$work/other-key"
 port=$(python3 -c 'import socket; s = socket.socket(); s.bind(("127.0.0.1", 0)); print(s.getsockname()[1])')
 address=http://127.0.0.1:$port/
 clone=$work/calculador-fechas
-git clone -q "$source_dir" "$clone"
+copy_source "$source_dir" "$clone"
 dist=$work/dist
 release() {
   (cd "$clone" && CALCULADOR_OPENPGP_KEY="$work/keys/secret.asc" CALCULADOR_OPENPGP_PASSPHRASE_FILE="$work/keys/passphrase" \
@@ -106,7 +107,9 @@ for suite in "$@"; do
   if [[ $suite == "$first" ]]; then
     echo "== a second release, 1.0.1.0, into the same repository"
     sed -i 's/^project(calculador-fechas VERSION [0-9.]*/project(calculador-fechas VERSION 1.0.1.0/' "$clone/CMakeLists.txt"
-    git -C "$clone" -c user.name=Prueba -c user.email=prueba@calculador-fechas.invalid commit -qam "Versión 1.0.1.0"
+    if git -C "$clone" rev-parse --git-dir >/dev/null 2>&1; then
+      git -C "$clone" -c user.name=Prueba -c user.email=prueba@calculador-fechas.invalid commit -qam "Versión 1.0.1.0"
+    fi
     release
     latest=1.0.1.0
     in_root "apt-get update -qq && DEBIAN_FRONTEND=noninteractive apt-get upgrade -y -qq" >"$work/upgrade.log" 2>&1 ||

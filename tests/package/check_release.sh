@@ -15,6 +15,7 @@
 set -euo pipefail
 source_dir=$(readlink -f "$1")
 source "$source_dir/scripts/fresh-root.sh"
+source "$source_dir/scripts/source-tree.sh"
 source "$source_dir/tests/support/throwaway_keys.sh"
 work=$(mktemp -d /tmp/release-check.XXXXXX)
 finish() { leave_root; rm -rf "$work"; }
@@ -26,8 +27,8 @@ mkdir "$work/keys"
 throwaway_openpgp_key "$work/keys"
 throwaway_certificate "$work/keys"
 first=$work/uno/calculador-fechas second="$work/otra ruta/calculador-fechas"
-git clone -q "$source_dir" "$first"
-git clone -q "$source_dir" "$second"
+copy_source "$source_dir" "$first"
+copy_source "$source_dir" "$second"
 version=$(sed -n 's/^project(calculador-fechas VERSION \([0-9.]*\) .*/\1/p' "$first/CMakeLists.txt")
 name=calculador-fechas-$version
 

@@ -37,7 +37,8 @@ timeout 300 "$wine" wineboot -i 2>/dev/null || fail "Wine did not make its prefi
 echo "== the portable program, from a folder of the user's"
 uninstall_entries() { timeout 60 "$wine" reg query 'HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall' /s 2>/dev/null | tr -d '\r'; }
 entries_before=$(uninstall_entries)
-folder=$WINEPREFIX/drive_c/users/$(id -un)/Documents
+# A folder of the user's own, inside the prefix (Documents there is the home's).
+folder=$WINEPREFIX/drive_c/users/$(id -un)/AppData/Local/Programs
 mkdir -p "$folder"
 (cd "$folder" && unzip -q "$dist/calculador-fechas-$version-portable.zip")
 program=$folder/calculador-fechas-$version/calculador-fechas.exe
