@@ -36,6 +36,13 @@ make_root() {
     --setup-hook="mkdir -p \"\$1/etc/apt/apt.conf.d\" && cp -a $conf/. \"\$1/etc/apt/apt.conf.d/\"" \
     "$1" "$root" "deb $(debian_mirror) $1 main"
   rm -rf "$conf"
+  # And the certificates this machine trusts of its own, for what reaches
+  # a registry over TLS; ca-certificates takes them in when it is installed.
+  if compgen -G "/usr/local/share/ca-certificates/*.crt" >/dev/null; then
+    mkdir -p "$root/usr/local/share/ca-certificates"
+    cp /usr/local/share/ca-certificates/*.crt "$root/usr/local/share/ca-certificates/"
+    [[ ! -x $root/usr/sbin/update-ca-certificates ]] || chroot "$root" update-ca-certificates >/dev/null
+  fi
   printf '127.0.0.1 localhost\n::1 localhost ip6-localhost ip6-loopback\n' >"$root/etc/hosts"
   for f in proc sys dev dev/pts; do mount --bind "/$f" "$root/$f" && mounted+=("$root/$f"); done
   mount -t tmpfs tmpfs "$root/dev/shm" && mounted+=("$root/dev/shm")

@@ -26,7 +26,7 @@ cross=(cmake make g++-mingw-w64-x86-64-posix wixl python3 python3-gi gir1.2-libm
 sign=(osslsigncode)
 windows=("${cross[@]}" "${sign[@]}" googletest wine openssl xvfb xdotool)
 release=(mmdebstrap git gnupg apt-utils zip python3 "${sign[@]}")
-page=(chromium npm)
+page=(chromium npm ca-certificates)
 test=(
   "${run[@]}" "${package[@]}" "${windows[@]}" "${release[@]}"
   googletest libgtest-dev libbenchmark-dev                   # unit tests and benchmarks

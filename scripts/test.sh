@@ -6,7 +6,7 @@
 # release ones, which a sanitised build never makes); the Windows program
 # under Wine; and a minute of fuzzing for each harness. Warnings are fatal.
 # The last lines say how many stages ran, and which could not run for want
-# of a tool the distribution lacks, and why.
+# of a tool the distribution lacks, and why, and which tests could not.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -17,6 +17,7 @@ every_test=(-DBUILD_TESTING=ON -DCALCULADOR_SYSTEM_TESTS=ON -DCMAKE_COMPILE_WARN
 passed=0
 stages=0
 not_run=()
+tests_not_run=()
 
 # Counts the tests a build's ctest log says passed.
 count_passed() {
@@ -31,6 +32,11 @@ run_tests() {
     echo "Las pruebas release y delivery se dejan para otro sistema (CALCULADOR_RELEASE_TESTS=no)."
   ctest --test-dir "$1" --output-on-failure -j"$jobs" "${leave_out[@]}" | tee "$1/ctest.log"
   count_passed "$1"
+  # A test that could not run here says why in its own output, and exits 77.
+  local name
+  for name in $(sed -n '/The following tests did not run:/,/^$/s/^\s*[0-9]* - \([^ ]*\) .*/\1/p' "$1/ctest.log"); do
+    tests_not_run+=("$name, de $1 (su salida: ctest --test-dir $1 -R '^$name\$' -V)")
+  done
 }
 
 # Each stage says when it starts how long the one before took.
@@ -70,5 +76,6 @@ scripts/fuzz.sh 60
 echo "== (etapa terminada en $((SECONDS - stage_started)) s)"
 echo "etapas: corrieron $((stages - ${#not_run[@]})) de $stages"
 for reason in "${not_run[@]}"; do echo "etapa sin correr: $reason"; done
+for test in "${tests_not_run[@]}"; do echo "prueba sin correr: $test"; done
 # The last line, in the form CI reads.
 echo "tests: $passed passed, 0 failed"

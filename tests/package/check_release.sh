@@ -51,9 +51,8 @@ expected=("$name.tar.gz" "calculador-fechas_${version}_amd64.deb" calculador-fec
           apt/dists/stable/Release apt/dists/stable/main/binary-amd64/Packages
           apt/dists/stable/main/binary-amd64/Packages.gz SHA256SUMS)
 signatures=(SHA256SUMS.asc "$name.tar.gz.asc" apt/dists/stable/InRelease apt/dists/stable/Release.gpg)
-[[ $(cd "$first/dist" && find . -type f -printf '%P\n' | LC_ALL=C sort) ==
-   $(printf '%s\n' "${expected[@]}" "${signatures[@]}" | LC_ALL=C sort) ]] ||
-  fail "the release holds: $(cd "$first/dist" && find . -type f -printf '%P ')"
+held=$(cd "$first/dist" && find . -type f -printf '%P\n' | LC_ALL=C sort)
+[[ $held == "$(printf '%s\n' "${expected[@]}" "${signatures[@]}" | LC_ALL=C sort)" ]] || fail "the release holds: $held"
 for file in "${expected[@]}"; do
   if ! cmp -s "$first/dist/$file" "$second/dist/$file"; then
     command -v diffoscope >/dev/null ||
