@@ -12,6 +12,8 @@ namespace form1 {
 
 inline constexpr std::u16string_view kUnexpectedError = u"Error inesperado: el programa se cerrar\u00E1.";
 inline constexpr int kUnexpectedErrorStatus = 1;
+// And when the window cannot be made at all.
+inline constexpr std::u16string_view kWindowRefused = u"No se pudo abrir la ventana.";
 
 // Runs one event; whatever it throws is handed to endWithReport instead.
 template <typename Event, typename EndWithReport>

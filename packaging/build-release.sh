@@ -9,7 +9,8 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 out=$1
 : "${SOURCE_DATE_EPOCH:?}"
-version=$(sed -n 's/^project(calculador-fechas VERSION \([0-9.]*\) .*/\1/p' CMakeLists.txt)
+source scripts/source-tree.sh
+version=$(source_version .)
 jobs=$(nproc)
 mkdir -p "$out"
 

@@ -38,7 +38,7 @@ umask 022
 export LC_ALL=C.UTF-8 TZ=UTC
 started=$SECONDS
 
-version=$(sed -n 's/^project(calculador-fechas VERSION \([0-9.]*\) .*/\1/p' CMakeLists.txt)
+version=$(source_version .)
 name=calculador-fechas-$version
 SOURCE_DATE_EPOCH=$(source_date .)
 export SOURCE_DATE_EPOCH

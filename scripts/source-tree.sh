@@ -4,6 +4,7 @@
 #   source_date DIR     the time of the source in seconds since 1970: the
 #                       commit's, or without git the newest file's (a release's
 #                       source carries its commit's time on every file)
+#   source_version DIR  the version written in project() of its CMakeLists.txt
 #   copy_source DIR TO  a copy to work on: a clone of the committed HEAD, or
 #                       without git the files with their times
 
@@ -16,6 +17,10 @@ source_files() {
   else
     (cd "$1" && find . \( "${not_source[@]}" \) -prune -o -type f -printf '%P\0')
   fi
+}
+
+source_version() {
+  sed -n 's/^project(calculador-fechas VERSION \([0-9.]*\) .*/\1/p' "$1/CMakeLists.txt"
 }
 
 copy_source() {

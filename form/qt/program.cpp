@@ -10,8 +10,10 @@
 
 #include <exception>
 
+#include "form/at_the_boundary.hpp"
 #include "form/qt/error_report.hpp"
 #include "form/qt/form1.hpp"
+#include "form/qt/qt_text.hpp"
 
 namespace {
 
@@ -53,7 +55,7 @@ int runProgram(int& argc, char** argv)
         form.show();
         return QApplication::exec();
     } catch (const std::exception&) {
-        showReport(nullptr, QStringLiteral("No se pudo abrir la ventana."));
+        showReport(nullptr, toQString(form1::kWindowRefused));
         return 1;
     }
 }

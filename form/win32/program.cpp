@@ -59,7 +59,7 @@ int runProgram(HINSTANCE instance, int show)
         return static_cast<int>(message.wParam);
     } catch (...) {
         // Said, rather than waiting for ever on a loop without a window.
-        showReport(nullptr, L"No se pudo abrir la ventana.");
+        showReport(nullptr, toWide(form1::kWindowRefused));
         return 1;
     }
 }

@@ -29,7 +29,7 @@ throwaway_certificate "$work/keys"
 first=$work/uno/calculador-fechas second="$work/otra ruta/calculador-fechas"
 copy_source "$source_dir" "$first"
 copy_source "$source_dir" "$second"
-version=$(sed -n 's/^project(calculador-fechas VERSION \([0-9.]*\) .*/\1/p' "$first/CMakeLists.txt")
+version=$(source_version "$first")
 name=calculador-fechas-$version
 
 release() {  # CLONE UMASK TZ LANG [VARIABLE=VALUE...]

@@ -11,6 +11,7 @@ set -euo pipefail
 dist=$(readlink -f "$1") source_dir=$(readlink -f "$2")
 source "$source_dir/scripts/virtual-display.sh"
 source "$source_dir/scripts/wine-session.sh"
+source "$source_dir/scripts/source-tree.sh"
 work=$(mktemp -d /tmp/windows-delivery.XXXXXX)
 finish() {
   end_wine_session
@@ -20,7 +21,7 @@ finish() {
 trap finish EXIT
 fail() { echo "Windows delivery: $*" >&2; exit 1; }
 
-version=$(sed -n 's/^project(calculador-fechas VERSION \([0-9.]*\) .*/\1/p' "$source_dir/CMakeLists.txt")
+version=$(source_version "$source_dir")
 upgrade_code=$(sed -n 's/^set(CALCULADOR_UPGRADE_CODE \(.*\))$/\1/p' "$source_dir/CMakeLists.txt")
 build=$work/windows
 cmake -S "$source_dir" -B "$build" --toolchain "$source_dir/cmake/mingw-w64-x86_64.cmake" -DCMAKE_BUILD_TYPE=Release \
