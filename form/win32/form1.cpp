@@ -18,18 +18,19 @@ constexpr DWORD kWindowStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINI
     throw std::system_error(static_cast<int>(GetLastError()), std::system_category(), call);
 }
 
-int screenDpi(int axis)
+// The window's outer size at a DPI: its client area from the table, and the
+// frame Windows draws around it at that DPI.
+SIZE frameSize(int dpi)
 {
-    HDC screen = GetDC(nullptr);
-    const int dpi = GetDeviceCaps(screen, axis);
-    ReleaseDC(nullptr, screen);
-    return dpi;
+    RECT frame{0, 0, twipsToPixels(form1::kClientWidth, dpi), twipsToPixels(form1::kClientHeight, dpi)};
+    AdjustWindowRectExForDpi(&frame, kWindowStyle, FALSE, 0, static_cast<UINT>(dpi));
+    return {frame.right - frame.left, frame.bottom - frame.top};
 }
 
-HFONT makeFont(const form1::Font& font, int dpiY)
+HFONT makeFont(const form1::Font& font, int dpi)
 {
     // A point is 1/72 inch; a negative height asks for the character height.
-    const int height = -static_cast<int>(font.points * dpiY / 72.0 + 0.5);
+    const int height = -static_cast<int>(font.points * dpi / 72.0 + 0.5);
     HFONT made =
         CreateFontW(height, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
                     CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, toWide(font.family).c_str());
@@ -105,20 +106,33 @@ void Form1::registerWindowClass(HINSTANCE instance)
 Form1::Form1(HINSTANCE instance, form1::Calculation calcular) : calcular_(calcular)
 {
     registerWindowClass(instance);
-    const int dpiX = screenDpi(LOGPIXELSX);
-    const int dpiY = screenDpi(LOGPIXELSY);
-    RECT frame{0, 0, twipsToPixels(form1::kClientWidth, dpiX), twipsToPixels(form1::kClientHeight, dpiY)};
-    AdjustWindowRectEx(&frame, kWindowStyle, FALSE, 0);
-    formFont_.reset(makeFont(form1::kFormFont, dpiY));
-    controlFont_.reset(makeFont(form1::kControlFont, dpiY));
+    const SIZE frame = frameSize(static_cast<int>(GetDpiForSystem()));
     // The window is ours from its first message on (window_ is set there).
     if (CreateWindowExW(0, kForm1WindowClass, toWide(form1::kTitle).c_str(), kWindowStyle, CW_USEDEFAULT, CW_USEDEFAULT,
-                        frame.right - frame.left, frame.bottom - frame.top, nullptr, nullptr, instance,
-                        this) == nullptr) {
+                        frame.cx, frame.cy, nullptr, nullptr, instance, this) == nullptr) {
         static_cast<void>(window_.release());  // Windows has already destroyed what it began
         throwLastError("CreateWindowExW");
     }
-    createControls(instance, dpiX, dpiY);
+    createControls(instance);
+    // Its monitor's DPI, which is the system's unless Windows put it on
+    // another monitor.
+    const int dpi = static_cast<int>(GetDpiForWindow(window_.get()));
+    fitClientArea(dpi);
+    layOut(dpi);
+}
+
+// The client area the table gives at a DPI, whatever frame the system
+// actually draws around it (Wine, for one, keeps the frame of the system's
+// DPI when a window's DPI changes).
+void Form1::fitClientArea(int dpi)
+{
+    RECT client{};
+    RECT frame{};
+    GetClientRect(window_.get(), &client);
+    GetWindowRect(window_.get(), &frame);
+    const int width = frame.right - frame.left + twipsToPixels(form1::kClientWidth, dpi) - client.right;
+    const int height = frame.bottom - frame.top + twipsToPixels(form1::kClientHeight, dpi) - client.bottom;
+    SetWindowPos(window_.get(), nullptr, 0, 0, width, height, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void Form1::DestroyWindowOfForm::operator()(HWND window) const
@@ -127,28 +141,43 @@ void Form1::DestroyWindowOfForm::operator()(HWND window) const
     DestroyWindow(window);
 }
 
-void Form1::createControls(HINSTANCE instance, int dpiX, int dpiY)
+// Made where they will be laid; layOut gives them places and fonts.
+void Form1::createControls(HINSTANCE instance)
 {
     for (const form1::Id id : creationOrder()) {
         const form1::Control& control = form1::control(id);
         const WindowKind kind = windowKind(control);
-        const TwipRect& place = control.place;
         HWND made = CreateWindowExW(kind.extendedStyle, kind.className, toWide(control.caption).c_str(),
-                                    WS_CHILD | WS_VISIBLE | kind.style, twipsToPixels(place.left, dpiX),
-                                    twipsToPixels(place.top, dpiY), twipsToPixels(place.width, dpiX),
-                                    twipsToPixels(place.height, dpiY), window_.get(),
+                                    WS_CHILD | WS_VISIBLE | kind.style, 0, 0, 0, 0, window_.get(),
                                     reinterpret_cast<HMENU>(static_cast<INT_PTR>(controlId(id))), instance, nullptr);
         if (made == nullptr) {
             throwLastError("CreateWindowExW");
         }
-        HFONT font = control.ownFont ? controlFont_.get() : formFont_.get();
-        SendMessageW(made, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
         if (control.maxLength > 0) {
             SendMessageW(made, EM_SETLIMITTEXT, control.maxLength, 0);
         }
     }
     focusBeforeDeactivation_ = control(form1::tabOrder().front());
     resultAnnouncer_ = std::make_unique<LiveRegion>(control(form1::Id::lblsalida));
+}
+
+// Every control's place, size and font from the table's twips at a DPI: at
+// start, and again whenever the window moves to a monitor of another DPI.
+void Form1::layOut(int dpi)
+{
+    Font formFont(makeFont(form1::kFormFont, dpi));
+    Font controlFont(makeFont(form1::kControlFont, dpi));
+    for (const form1::Control& each : form1::kControls) {
+        const TwipRect& place = each.place;
+        HWND shown = control(each.id);
+        SetWindowPos(shown, nullptr, twipsToPixels(place.left, dpi), twipsToPixels(place.top, dpi),
+                     twipsToPixels(place.width, dpi), twipsToPixels(place.height, dpi), SWP_NOZORDER | SWP_NOACTIVATE);
+        HFONT font = each.ownFont ? controlFont.get() : formFont.get();
+        SendMessageW(shown, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
+    }
+    // The old fonts go only now that no control draws with them.
+    formFont_ = std::move(formFont);
+    controlFont_ = std::move(controlFont);
 }
 
 HWND Form1::control(form1::Id id) const
@@ -227,6 +256,17 @@ LRESULT Form1::handle(UINT message, WPARAM wParam, LPARAM lParam)
         case WM_CTLCOLORSTATIC:  // labels on the window's own background
             SetBkMode(reinterpret_cast<HDC>(wParam), TRANSPARENT);
             return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_BTNFACE));
+        case WM_GETDPISCALEDSIZE:  // asked before a change of DPI: the size the table gives
+            *reinterpret_cast<SIZE*>(lParam) = frameSize(LOWORD(wParam));
+            return TRUE;
+        case WM_DPICHANGED: {
+            const RECT& suggested = *reinterpret_cast<const RECT*>(lParam);
+            SetWindowPos(window_.get(), nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
+                         suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
+            fitClientArea(LOWORD(wParam));
+            layOut(LOWORD(wParam));
+            return 0;
+        }
         case WM_CLOSE: cmdsalir_Click(); return 0;
         default: return DefWindowProcW(window_.get(), message, wParam, lParam);
     }

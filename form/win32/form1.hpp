@@ -40,7 +40,9 @@ private:
     static void registerWindowClass(HINSTANCE instance);
     static LRESULT CALLBACK windowProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT handle(UINT message, WPARAM wParam, LPARAM lParam);
-    void createControls(HINSTANCE instance, int dpiX, int dpiY);
+    void createControls(HINSTANCE instance);
+    void fitClientArea(int dpi);
+    void layOut(int dpi);
 
     void CmdCalcular_Click();
     static void cmdsalir_Click();

@@ -127,25 +127,21 @@ bool inkBelowItsHeight(HWND label)
     return ink;
 }
 
-// Run again with Windows set to 144 DPI: the window grows with the screen,
-// no two controls overlap, and every caption fits its control.
-TEST_F(Form1Window, LayoutHoldsAtThisDpi)
+// The window at a DPI: it grows with the screen, no two controls overlap,
+// and every caption fits its control.
+void expectLayoutHolds(const Form1& form, int dpi)
 {
-    HDC screen = GetDC(nullptr);
-    const int dpi = GetDeviceCaps(screen, LOGPIXELSX);
-    ReleaseDC(nullptr, screen);
-    if (const char* asked = std::getenv("CALCULADOR_EXPECTED_DPI")) {
-        ASSERT_EQ(dpi, std::atoi(asked));
-    }
+    const auto control = [&form](form1::Id id) { return form.control(id); };
     RECT client{};
-    GetClientRect(form->window(), &client);
+    GetClientRect(form.window(), &client);
     EXPECT_EQ(client.right, twipsToPixels(4680, dpi));
+    EXPECT_EQ(client.bottom, twipsToPixels(3195, dpi));
 
     std::vector<std::pair<form1::Id, RECT>> shown;
     for (const form1::Control& each : form1::kControls) {
         RECT place{};
         GetWindowRect(control(each.id), &place);
-        MapWindowPoints(nullptr, form->window(), reinterpret_cast<POINT*>(&place), 2);
+        MapWindowPoints(nullptr, form.window(), reinterpret_cast<POINT*>(&place), 2);
         RECT inside{};
         EXPECT_TRUE(IntersectRect(&inside, &place, &client) && EqualRect(&inside, &place)) << each.name;
         for (const auto& [other, otherPlace] : shown) {
@@ -167,6 +163,72 @@ TEST_F(Form1Window, LayoutHoldsAtThisDpi)
             EXPECT_FALSE(inkBelowItsHeight(control(each.id))) << each.name;
         } else {
             EXPECT_LE(needed.bottom, available.bottom) << each.name;
+        }
+    }
+}
+
+// Run again with Windows set to 120, 144 and 168 DPI.
+TEST_F(Form1Window, LayoutHoldsAtThisDpi)
+{
+    HDC screen = GetDC(nullptr);
+    const int dpi = GetDeviceCaps(screen, LOGPIXELSX);
+    ReleaseDC(nullptr, screen);
+    if (const char* asked = std::getenv("CALCULADOR_EXPECTED_DPI")) {
+        ASSERT_EQ(dpi, std::atoi(asked));
+    }
+    expectLayoutHolds(*form, dpi);
+}
+
+// The program's manifest, which the tests share: it asks for per-monitor
+// awareness, version 2 where Windows has it, and Windows (Wine, which knows
+// no version 2) makes the program aware of each monitor's DPI.
+TEST(Manifest, AsksForPerMonitorDpiAwareness)
+{
+    HRSRC found = FindResourceW(nullptr, MAKEINTRESOURCEW(1), MAKEINTRESOURCEW(24));  // RT_MANIFEST
+    ASSERT_NE(found, nullptr);
+    const std::string_view manifest(static_cast<const char*>(LockResource(LoadResource(nullptr, found))),
+                                    SizeofResource(nullptr, found));
+    EXPECT_NE(manifest.find(">PerMonitorV2, PerMonitor</dpiAwareness>"), std::string_view::npos);
+    EXPECT_NE(manifest.find(">true/pm</dpiAware>"), std::string_view::npos);
+    EXPECT_EQ(GetAwarenessFromDpiAwarenessContext(GetThreadDpiAwarenessContext()), DPI_AWARENESS_PER_MONITOR_AWARE);
+}
+
+LONG fontHeight(HWND control)
+{
+    LOGFONTW font{};
+    GetObjectW(reinterpret_cast<HFONT>(SendMessageW(control, WM_GETFONT, 0, 0)), sizeof font, &font);
+    return font.lfHeight;
+}
+
+// Moved to monitors of other DPIs, as Windows moves it: asked its size at
+// the new DPI, then sent WM_DPICHANGED with the rectangle that makes,
+// through the program's loop. The 8.25-point fonts take the character
+// height of that DPI.
+TEST_F(Form1Window, LaysItselfOutAgainAtEachNewDpi)
+{
+    struct Monitor {
+        int dpi;
+        LONG fontHeight;
+    };
+    for (const Monitor monitor : {Monitor{120, -14}, Monitor{144, -17}, Monitor{192, -22}, Monitor{96, -11}}) {
+        SCOPED_TRACE(monitor.dpi);
+        RECT suggested{};
+        GetWindowRect(form->window(), &suggested);
+        SIZE size{};
+        ASSERT_TRUE(SendMessageW(form->window(), WM_GETDPISCALEDSIZE, monitor.dpi, reinterpret_cast<LPARAM>(&size)));
+        suggested.right = suggested.left + size.cx;
+        suggested.bottom = suggested.top + size.cy;
+        PostMessageW(form->window(), WM_DPICHANGED, MAKEWPARAM(monitor.dpi, monitor.dpi),
+                     reinterpret_cast<LPARAM>(&suggested));
+        pump();
+
+        RECT frame{};
+        GetWindowRect(form->window(), &frame);
+        EXPECT_EQ(frame.left, suggested.left);
+        EXPECT_EQ(frame.top, suggested.top);
+        expectLayoutHolds(*form, monitor.dpi);
+        for (const form1::Control& each : form1::kControls) {
+            EXPECT_EQ(fontHeight(control(each.id)), monitor.fontHeight) << each.name;
         }
     }
 }

@@ -16,18 +16,9 @@ import subprocess
 import sys
 import threading
 
-sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "support"))
+sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
+from wine_window import WAIT, focus, keys, start, windows  # noqa: E402 (it finds end_to_end)
 from end_to_end import expect_ended_by_esc, fail, stop, wait_for  # noqa: E402
-
-TITLE = "Calculador de fechas"
-WAIT = 30  # seconds, for anything to appear
-
-
-def windows():
-    """The visible X windows with the program's title: its own, and the
-    error report's while it is up."""
-    return subprocess.run(["xdotool", "search", "--onlyvisible", "--name", f"^{TITLE}$"], capture_output=True,
-                          text=True, timeout=WAIT).stdout.split()
 
 
 class Announcements:
@@ -66,17 +57,11 @@ def main():
         shown = subprocess.run([wine, read_result], capture_output=True, timeout=WAIT)
         return shown.stdout.decode("utf-8") if shown.returncode == 0 else None
 
-    def keys(*strokes):
-        subprocess.run(["xdotool", "key", "--delay", "80", *strokes], check=True, timeout=WAIT)
-
     def expect(text):
         wait_for(f"{text!r} in the result line", lambda: result() == text, WAIT)
 
-    window_program = subprocess.Popen([wine, program], stderr=subprocess.DEVNULL)
+    window_program, window = start([wine, program])
     try:
-        window = wait_for("the window", windows, WAIT)[0]
-        subprocess.run(["xdotool", "windowfocus", "--sync", window], check=True, timeout=WAIT)  # no window manager
-
         keys("7", "Tab", "5", "Tab", "2", "0", "0", "3", "Return")
         expect("Mi\u00e9rcoles")
         ears.expect("Mi\u00e9rcoles")
@@ -102,7 +87,7 @@ def main():
         expect("Jueves")
         ears.expect("Jueves")
 
-        subprocess.run(["xdotool", "windowfocus", "--sync", window], check=True, timeout=WAIT)
+        focus(window)
         keys("Escape")
         expect_ended_by_esc(window_program, WAIT)
         print("1 passed, 0 failed")
