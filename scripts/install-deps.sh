@@ -18,7 +18,7 @@
 # Several words may be given at once.
 set -euo pipefail
 
-run=(cmake make g++ qt6-base-dev qt6-translations-l10n fonts-dejavu-core)
+run=(cmake make g++ qt6-base-dev qt6-translations-l10n qt6-wayland fonts-dejavu-core)
 display=(xvfb xauth)
 package=(dpkg-dev file)
 screenshot=("${display[@]}" xdotool imagemagick)
@@ -33,6 +33,7 @@ test=(
   xvfb xdotool x11-utils                                     # the real window, typed into
   dbus at-spi2-core python3-pyatspi gir1.2-atspi-2.0 python3-gi  # what a screen reader reads
   orca speech-dispatcher speech-dispatcher-espeak-ng         # and what it speaks
+  sway wtype                                                 # a Wayland desktop, typed into
   clang libclang-rt-dev llvm                                 # fuzzing; sanitiser reports named
   git clang-format clang-tidy cppcheck                       # static checks
   desktop-file-utils appstream lintian mmdebstrap man-db     # the package, and installing it on a new Debian

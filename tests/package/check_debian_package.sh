@@ -22,7 +22,9 @@ field() { dpkg-deb -f "$deb" "$1"; }
 [[ $(field Version) == "$version" ]] || fail "Version: $(field Version)"
 
 dpkg-deb -x "$deb" "$scratch/root"
-grep -qw qt6-translations-l10n <<<"$(field Depends)" || fail "Depends lacks Qt's translations: $(field Depends)"
+for needed in qt6-translations-l10n qt6-wayland; do
+  grep -qw "$needed" <<<"$(field Depends)" || fail "Depends lacks $needed: $(field Depends)"
+done
 # Every library the program links to directly is named by the package that
 # holds it here, whatever this release of Debian calls that package.
 depends=$(field Depends)

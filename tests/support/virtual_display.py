@@ -32,7 +32,10 @@ def start_session_bus(display):
     if not address:
         bus.kill()
         raise RuntimeError(f"no D-Bus session bus within {WAIT} s")
-    env = dict(os.environ, DISPLAY=display, DBUS_SESSION_BUS_ADDRESS=address, NO_AT_BRIDGE="0")
+    env = dict(os.environ, DBUS_SESSION_BUS_ADDRESS=address, NO_AT_BRIDGE="0")
+    env.pop("DISPLAY", None)
+    if display:  # none on Wayland
+        env["DISPLAY"] = display
     launcher = subprocess.Popen(["/usr/libexec/at-spi-bus-launcher", "--launch-immediately"], env=env,
                                 stderr=subprocess.DEVNULL)
     # Programs started before the launcher owns its name would find no
