@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Builds optimised and runs the benchmarks: the weekday reckoning against
-# <chrono> with the whole request; start-up against a bare Qt window; and the
+# <chrono> with the whole request; start-up against a bare Qt window, on X11
+# and on Wayland; and the
 # Windows program's size and its start-up under Wine against a bare window.
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -16,6 +17,8 @@ build-bench/bench/weekday_bench --benchmark_repetitions=20 --benchmark_enable_ra
     --benchmark_min_time=0.05 --benchmark_report_aggregates_only=true "$@"
 echo "== Start-up"
 /usr/bin/python3 bench/startup.py build-bench/form/qt/calculador-fechas build-bench/bench/bare_window 15
+echo "== Start-up on Wayland"
+/usr/bin/python3 bench/wayland_startup.py build-bench/form/qt/calculador-fechas build-bench/bench/bare_window 15
 
 echo "== The Windows program under Wine"
 source scripts/wine-session.sh
