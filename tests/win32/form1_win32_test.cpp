@@ -5,7 +5,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
+#include <iterator>
 #include <new>
 #include <string>
 #include <string_view>
@@ -191,6 +193,52 @@ TEST(Manifest, AsksForPerMonitorDpiAwareness)
     EXPECT_NE(manifest.find(">PerMonitorV2, PerMonitor</dpiAwareness>"), std::string_view::npos);
     EXPECT_NE(manifest.find(">true/pm</dpiAware>"), std::string_view::npos);
     EXPECT_EQ(GetAwarenessFromDpiAwarenessContext(GetThreadDpiAwarenessContext()), DPI_AWARENESS_PER_MONITOR_AWARE);
+}
+
+// The colours a control shows on the screen, from a picture of the window.
+std::vector<COLORREF> coloursOf(HWND window, HWND control)
+{
+    RECT place{};
+    GetWindowRect(control, &place);
+    MapWindowPoints(nullptr, window, reinterpret_cast<POINT*>(&place), 2);
+    HDC screen = GetDC(window);
+    std::vector<COLORREF> colours;
+    for (int y = place.top; y < place.bottom; ++y) {
+        for (int x = place.left; x < place.right; ++x) {
+            colours.push_back(GetPixel(screen, x, y));
+        }
+    }
+    ReleaseDC(window, screen);
+    return colours;
+}
+
+// With High Contrast's colours (black and white, each way round), every
+// caption and the result line are drawn in the text colour on the
+// background colour: ink of the text colour on no other background.
+TEST(HighContrast, CaptionsAndResultInTheSchemesColours)
+{
+    const INT elements[] = {COLOR_BTNFACE, COLOR_BTNTEXT, COLOR_WINDOW, COLOR_WINDOWTEXT};
+    COLORREF saved[std::size(elements)];
+    for (std::size_t i = 0; i < std::size(elements); ++i) {
+        saved[i] = GetSysColor(elements[i]);
+    }
+    for (const auto& [background, text] :
+         {std::pair{RGB(0, 0, 0), RGB(255, 255, 255)}, std::pair{RGB(255, 255, 255), RGB(0, 0, 0)}}) {
+        const COLORREF scheme[] = {background, text, background, text};
+        ASSERT_TRUE(SetSysColors(static_cast<int>(std::size(elements)), elements, scheme));
+        Form1 form(GetModuleHandleW(nullptr));
+        ShowWindow(form.window(), SW_SHOW);
+        form.mostrarSalida(u"Mi\u00E9rcoles");
+        UpdateWindow(form.window());
+        for (const form1::Id id : {form1::Id::Label1, form1::Id::Label2, form1::Id::Label3, form1::Id::lblsalida}) {
+            const std::vector<COLORREF> colours = coloursOf(form.window(), form.control(id));
+            const auto ink = std::count(colours.begin(), colours.end(), text);
+            const auto ground = std::count(colours.begin(), colours.end(), background);
+            EXPECT_GT(ink, 20) << form1::control(id).name;
+            EXPECT_GT(ground, static_cast<long>(colours.size()) / 2) << form1::control(id).name;
+        }
+    }
+    SetSysColors(static_cast<int>(std::size(elements)), elements, saved);
 }
 
 LONG fontHeight(HWND control)
