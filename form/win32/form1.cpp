@@ -253,9 +253,10 @@ LRESULT Form1::handle(UINT message, WPARAM wParam, LPARAM lParam)
                 SetFocus(focusBeforeDeactivation_);
             }
             return 0;
-        case WM_CTLCOLORSTATIC:  // labels on the window's own background, in its text colour
-            SetTextColor(reinterpret_cast<HDC>(wParam),
-                         GetSysColor(COLOR_BTNTEXT));  // black on black otherwise, in high contrast
+        case WM_CTLCOLORSTATIC:
+            // Labels on the window's own background, in its text colour: left
+            // unset, they are black whatever the scheme, unseen in high contrast.
+            SetTextColor(reinterpret_cast<HDC>(wParam), GetSysColor(COLOR_BTNTEXT));
             SetBkMode(reinterpret_cast<HDC>(wParam), TRANSPARENT);
             return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_BTNFACE));
         case WM_GETDPISCALEDSIZE:  // asked before a change of DPI: the size the table gives
