@@ -46,7 +46,8 @@ def drawn_scale(protocol_log, logical):
     the compositor offered fractional scaling."""
     with open(protocol_log, encoding="utf-8", errors="replace") as log:
         text = log.read()
-    buffers = [(int(w), int(h)) for w, h in re.findall(r"create_buffer\(new id wl_buffer@\d+, \d+, (\d+), (\d+),", text)]
+    # Objects are wl_buffer@28 in libwayland 1.21, wl_buffer#28 in 1.23.
+    buffers = [(int(w), int(h)) for w, h in re.findall(r"create_buffer\(new id wl_buffer[@#]\d+, \d+, (\d+), (\d+),", text)]
     if not buffers:
         fail("the program made no buffer to draw in")
     width, height = max(buffers)
