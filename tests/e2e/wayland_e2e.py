@@ -42,15 +42,18 @@ WAIT = 20  # seconds
 
 def drawn_scale(protocol_log, logical):
     """The scale the program drew at, from its own Wayland protocol log: the
-    size of its largest buffer over its window's logical size; and whether
-    the compositor offered fractional scaling."""
+    size of the last buffer it made for its window (smaller ones are
+    cursors) over the window's logical size; and whether the compositor
+    offered fractional scaling. The first buffers may come before the
+    compositor has told the window its scale."""
     with open(protocol_log, encoding="utf-8", errors="replace") as log:
         text = log.read()
     # Objects are wl_buffer@28 in libwayland 1.21, wl_buffer#28 in 1.23.
     buffers = [(int(w), int(h)) for w, h in re.findall(r"create_buffer\(new id wl_buffer[@#]\d+, \d+, (\d+), (\d+),", text)]
+    buffers = [size for size in buffers if size[0] >= logical[0] and size[1] >= logical[1]]
     if not buffers:
-        fail("the program made no buffer to draw in")
-    width, height = max(buffers)
+        fail("the program made no buffer to draw its window in")
+    width, height = buffers[-1]
     return width / logical[0], height / logical[1], "wp_fractional_scale_manager_v1" in text
 
 
