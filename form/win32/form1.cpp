@@ -106,7 +106,12 @@ void Form1::registerWindowClass(HINSTANCE instance)
 Form1::Form1(HINSTANCE instance, form1::Calculation calcular) : calcular_(calcular)
 {
     registerWindowClass(instance);
-    const SIZE frame = frameSize(static_cast<int>(GetDpiForSystem()));
+    // The system's DPI, as the screen gives it: Wine 10 answers 96 for a new
+    // window's own DPI whatever the screen is set to.
+    HDC screen = GetDC(nullptr);
+    const int dpi = GetDeviceCaps(screen, LOGPIXELSY);
+    ReleaseDC(nullptr, screen);
+    const SIZE frame = frameSize(dpi);
     // The window is ours from its first message on (window_ is set there).
     if (CreateWindowExW(0, kForm1WindowClass, toWide(form1::kTitle).c_str(), kWindowStyle, CW_USEDEFAULT, CW_USEDEFAULT,
                         frame.cx, frame.cy, nullptr, nullptr, instance, this) == nullptr) {
@@ -114,9 +119,6 @@ Form1::Form1(HINSTANCE instance, form1::Calculation calcular) : calcular_(calcul
         throwLastError("CreateWindowExW");
     }
     createControls(instance);
-    // Its monitor's DPI, which is the system's unless Windows put it on
-    // another monitor.
-    const int dpi = static_cast<int>(GetDpiForWindow(window_.get()));
     fitClientArea(dpi);
     layOut(dpi);
 }
