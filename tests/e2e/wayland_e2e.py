@@ -49,7 +49,8 @@ def drawn_scale(protocol_log, logical):
     with open(protocol_log, encoding="utf-8", errors="replace") as log:
         text = log.read()
     # Objects are wl_buffer@28 in libwayland 1.21, wl_buffer#28 in 1.23.
-    buffers = [(int(w), int(h)) for w, h in re.findall(r"create_buffer\(new id wl_buffer[@#]\d+, \d+, (\d+), (\d+),", text)]
+    made = re.findall(r"create_buffer\(new id wl_buffer[@#]\d+, \d+, (\d+), (\d+),", text)
+    buffers = [(int(w), int(h)) for w, h in made]
     buffers = [size for size in buffers if size[0] >= logical[0] and size[1] >= logical[1]]
     if not buffers:
         fail("the program made no buffer to draw its window in")
