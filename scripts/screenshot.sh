@@ -7,7 +7,7 @@ cd "$(dirname "$0")/.."
 scripts/install-deps.sh screenshot
 out=${1:-docs/calculador-fechas.png}
 
-xvfb-run -a -s "-screen 0 640x480x24" bash -c '
+xvfb-run -a -s "-screen 0 640x480x24 -noreset" bash -c '
   build/form/qt/calculador-fechas & program=$!
   trap "kill $program" EXIT
   window=$(timeout 20 xdotool search --sync --onlyvisible --name "^Calculador de fechas$" | head -n1) ||

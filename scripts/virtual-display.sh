@@ -8,7 +8,9 @@ display="" x_server=""
 start_virtual_display() {
   local display_file
   display_file=$(mktemp)
-  Xvfb -displayfd 3 -screen 0 "$1x24" -nolisten tcp 3>"$display_file" 2>/dev/null &
+  # -noreset: else the server starts afresh whenever its last client leaves,
+  # refusing a program that connects just then.
+  Xvfb -displayfd 3 -screen 0 "$1x24" -nolisten tcp -noreset 3>"$display_file" 2>/dev/null &
   x_server=$!
   for _ in $(seq 100); do [[ -s $display_file ]] && break; sleep 0.2; done
   display=$(<"$display_file")

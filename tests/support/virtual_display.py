@@ -10,7 +10,11 @@ WAIT = 20  # seconds, for a server to come up
 def start_xvfb():
     """Starts Xvfb on a free display; gives the process and the display name."""
     read_end, write_end = os.pipe()
-    server = subprocess.Popen(["Xvfb", "-displayfd", str(write_end), "-screen", "0", "1024x768x24", "-nolisten", "tcp"],
+    # -noreset: by default the server starts afresh each time its last client
+    # leaves, and a program connecting just then is refused: each xdotool that
+    # looks for a window not yet shown is such a last client.
+    server = subprocess.Popen(["Xvfb", "-displayfd", str(write_end), "-screen", "0", "1024x768x24", "-nolisten", "tcp",
+                               "-noreset"],
                               pass_fds=[write_end], stderr=subprocess.DEVNULL)
     os.close(write_end)
     with os.fdopen(read_end) as pipe:
