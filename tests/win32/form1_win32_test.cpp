@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstddef>
 #include <cstdlib>
 #include <iterator>
 #include <new>
@@ -16,6 +17,7 @@
 #include <vector>
 
 #include "form/twips.hpp"
+#include "form/win32/error_report.hpp"
 #include "win32/form1_window.hpp"
 
 namespace {
@@ -212,33 +214,53 @@ std::vector<COLORREF> coloursOf(HWND window, HWND control)
     return colours;
 }
 
+// The system colours of a High Contrast scheme while it lives, as the
+// control panel sets them; the machine's own again after.
+class HighContrastScheme {
+public:
+    HighContrastScheme(COLORREF background, COLORREF text)
+    {
+        for (std::size_t i = 0; i < std::size(kElements); ++i) {
+            saved[i] = GetSysColor(kElements[i]);
+        }
+        const COLORREF scheme[] = {background, text, background, text};
+        EXPECT_TRUE(SetSysColors(static_cast<int>(std::size(kElements)), kElements, scheme));
+    }
+    ~HighContrastScheme() { SetSysColors(static_cast<int>(std::size(kElements)), kElements, saved); }
+    HighContrastScheme(const HighContrastScheme&) = delete;
+    HighContrastScheme& operator=(const HighContrastScheme&) = delete;
+
+private:
+    static constexpr INT kElements[] = {COLOR_BTNFACE, COLOR_BTNTEXT, COLOR_WINDOW, COLOR_WINDOWTEXT};
+    COLORREF saved[std::size(kElements)]{};
+};
+
+constexpr std::pair<COLORREF, COLORREF> kHighContrastBlack{RGB(0, 0, 0), RGB(255, 255, 255)};
+constexpr std::pair<COLORREF, COLORREF> kHighContrastWhite{RGB(255, 255, 255), RGB(0, 0, 0)};
+
+// Ink of the text colour, on no other background than the scheme's.
+void expectDrawnIn(const std::vector<COLORREF>& colours, COLORREF background, COLORREF text)
+{
+    EXPECT_GT(std::count(colours.begin(), colours.end(), text), 20);
+    EXPECT_GT(std::count(colours.begin(), colours.end(), background), static_cast<long>(colours.size()) / 2);
+}
+
 // With High Contrast's colours (black and white, each way round), every
 // caption and the result line are drawn in the text colour on the
-// background colour: ink of the text colour on no other background.
+// background colour.
 TEST(HighContrast, CaptionsAndResultInTheSchemesColours)
 {
-    const INT elements[] = {COLOR_BTNFACE, COLOR_BTNTEXT, COLOR_WINDOW, COLOR_WINDOWTEXT};
-    COLORREF saved[std::size(elements)];
-    for (std::size_t i = 0; i < std::size(elements); ++i) {
-        saved[i] = GetSysColor(elements[i]);
-    }
-    for (const auto& [background, text] :
-         {std::pair{RGB(0, 0, 0), RGB(255, 255, 255)}, std::pair{RGB(255, 255, 255), RGB(0, 0, 0)}}) {
-        const COLORREF scheme[] = {background, text, background, text};
-        ASSERT_TRUE(SetSysColors(static_cast<int>(std::size(elements)), elements, scheme));
+    for (const auto& [background, text] : {kHighContrastBlack, kHighContrastWhite}) {
+        const HighContrastScheme scheme(background, text);
         Form1 form(GetModuleHandleW(nullptr));
         ShowWindow(form.window(), SW_SHOW);
         form.mostrarSalida(u"Mi\u00E9rcoles");
         UpdateWindow(form.window());
         for (const form1::Id id : {form1::Id::Label1, form1::Id::Label2, form1::Id::Label3, form1::Id::lblsalida}) {
-            const std::vector<COLORREF> colours = coloursOf(form.window(), form.control(id));
-            const auto ink = std::count(colours.begin(), colours.end(), text);
-            const auto ground = std::count(colours.begin(), colours.end(), background);
-            EXPECT_GT(ink, 20) << form1::control(id).name;
-            EXPECT_GT(ground, static_cast<long>(colours.size()) / 2) << form1::control(id).name;
+            SCOPED_TRACE(form1::control(id).name);
+            expectDrawnIn(coloursOf(form.window(), form.control(id)), background, text);
         }
     }
-    SetSysColors(static_cast<int>(std::size(elements)), elements, saved);
 }
 
 LONG fontHeight(HWND control)
@@ -383,6 +405,31 @@ TEST_F(Form1Window, OverflowIsReportedAndTheWindowKeepsItsTexts)
     EXPECT_EQ(salida(), L"Mi\u00E9rcoles");
     EXPECT_EQ(textOf(control(form1::Id::txtmes)), L"-1");
     EXPECT_EQ(textOf(control(form1::Id::txtanio)), L"2003");
+}
+
+// The error report's message as drawn, read before it is dismissed.
+std::vector<COLORREF> reportTextColours;
+void CALLBACK photographAndDismissReport(HWND window, UINT message, UINT_PTR timer, DWORD time)
+{
+    if (HWND box = FindWindowW(L"#32770", L"Calculador de fechas"); box != nullptr) {
+        UpdateWindow(box);
+        reportTextColours = coloursOf(box, GetDlgItem(box, 0xFFFF));
+    }
+    dismissReport(window, message, timer, time);
+}
+
+TEST(HighContrast, ErrorReportInTheSchemesColours)
+{
+    for (const auto& [background, text] : {kHighContrastBlack, kHighContrastWhite}) {
+        const HighContrastScheme scheme(background, text);
+        reportShown.clear();
+        reportTextColours.clear();
+        ticksWithoutReport = 0;
+        SetTimer(nullptr, 0, 50, photographAndDismissReport);
+        showReport(nullptr, L"Error de ejecuci\u00F3n 6:\n\nDesbordamiento");
+        ASSERT_EQ(reportShown, L"Error de ejecuci\u00F3n 6:\n\nDesbordamiento|icon|Aceptar");
+        expectDrawnIn(reportTextColours, background, text);
+    }
 }
 
 // Windows refuses to make the program's window while this hook is in place.
