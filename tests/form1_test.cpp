@@ -7,11 +7,15 @@
 #include <QMenu>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QStyle>
 #include <QTest>
 #include <QTimer>
 #include <QtMath>
+#include <algorithm>
 #include <array>
+#include <cmath>
+#include <cstddef>
 #include <new>
 #include <system_error>
 
@@ -35,6 +39,42 @@ int runUntilEnded(const std::function<void()>& action)
     deadline.start(5000);
     QTimer::singleShot(0, action);
     return QApplication::exec();
+}
+
+// How far a pixel lies from the background towards the text colour, 0 to 1;
+// -1 if it is off the blend of the two, the only colours anti-aliasing makes.
+double towardsText(const QColor& pixel, const QColor& background, const QColor& text)
+{
+    const std::array<int, 3> p{pixel.red(), pixel.green(), pixel.blue()};
+    const std::array<int, 3> b{background.red(), background.green(), background.blue()};
+    const std::array<int, 3> t{text.red(), text.green(), text.blue()};
+    double along = 0;
+    double length = 0;
+    for (std::size_t i = 0; i < 3; ++i) {
+        along += (p[i] - b[i]) * (t[i] - b[i]);
+        length += (t[i] - b[i]) * (t[i] - b[i]);
+    }
+    const double share = along / length;
+    for (std::size_t i = 0; i < 3; ++i) {
+        if (std::abs(b[i] + share * (t[i] - b[i]) - p[i]) > 3) {
+            return -1;
+        }
+    }
+    return share < -0.02 || share > 1.02 ? -1 : std::max(share, 0.0);
+}
+
+// WCAG 2's contrast ratio of two sRGB colours.
+double contrastRatio(const QColor& one, const QColor& other)
+{
+    const auto luminance = [](const QColor& colour) {
+        const auto linear = [](double channel) {
+            return channel <= 0.04045 ? channel / 12.92 : std::pow((channel + 0.055) / 1.055, 2.4);
+        };
+        return 0.2126 * linear(colour.redF()) + 0.7152 * linear(colour.greenF()) + 0.0722 * linear(colour.blueF());
+    };
+    const double a = luminance(one);
+    const double b = luminance(other);
+    return (std::max(a, b) + 0.05) / (std::min(a, b) + 0.05);
 }
 
 }  // namespace
@@ -172,6 +212,49 @@ private slots:
             const QSize needed = button->fontMetrics().size(Qt::TextShowMnemonic, button->text());
             QVERIFY2(button->contentsRect().width() > needed.width(), qPrintable(button->objectName()));
             QVERIFY2(button->contentsRect().height() > needed.height(), qPrintable(button->objectName()));
+        }
+    }
+
+    // Whatever palette the desktop's theme gives (light, dark, high contrast
+    // either way round), every caption and the result line are drawn in its
+    // text colour on its window colour, blended only at the letters' edges,
+    // and their ink stands out from the background by WCAG's 4.5:1.
+    void followsTheDesktopsColours_data()
+    {
+        QTest::addColumn<QColor>("window");
+        QTest::addColumn<QColor>("text");
+        QTest::newRow("light") << QColor(0xef, 0xef, 0xef) << QColor(0x00, 0x00, 0x00);
+        QTest::newRow("dark") << QColor(0x35, 0x35, 0x35) << QColor(0xee, 0xee, 0xec);
+        QTest::newRow("high contrast black") << QColor(0x00, 0x00, 0x00) << QColor(0xff, 0xff, 0xff);
+        QTest::newRow("high contrast white") << QColor(0xff, 0xff, 0xff) << QColor(0x00, 0x00, 0x00);
+    }
+    void followsTheDesktopsColours()
+    {
+        QFETCH(QColor, window);
+        QFETCH(QColor, text);
+        const QPalette before = QApplication::palette();
+        QPalette desktop = before;
+        desktop.setColor(QPalette::Window, window);
+        desktop.setColor(QPalette::WindowText, text);
+        QApplication::setPalette(desktop);
+        QCoreApplication::processEvents();  // open windows get the change as posted events
+        const auto restore = qScopeGuard([&before] { QApplication::setPalette(before); });
+        form->mostrarSalida(u"Mi\u00E9rcoles");
+        for (const char* name : {"Label1", "Label2", "Label3", "lblsalida"}) {
+            const QImage drawn = control<QLabel>(name)->grab().toImage();
+            QColor inked = window;
+            double mostInk = 0;
+            for (int y = 0; y < drawn.height(); ++y) {
+                for (int x = 0; x < drawn.width(); ++x) {
+                    const double ink = towardsText(drawn.pixelColor(x, y), window, text);
+                    QVERIFY2(ink >= 0, name);
+                    if (ink > mostInk) {
+                        mostInk = ink;
+                        inked = drawn.pixelColor(x, y);
+                    }
+                }
+            }
+            QVERIFY2(contrastRatio(inked, window) >= 4.5, name);
         }
     }
 
