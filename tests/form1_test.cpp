@@ -15,7 +15,6 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
-#include <cstddef>
 #include <new>
 #include <system_error>
 
@@ -45,22 +44,25 @@ int runUntilEnded(const std::function<void()>& action)
 // -1 if it is off the blend of the two, the only colours anti-aliasing makes.
 double towardsText(const QColor& pixel, const QColor& background, const QColor& text)
 {
-    const std::array<int, 3> p{pixel.red(), pixel.green(), pixel.blue()};
-    const std::array<int, 3> b{background.red(), background.green(), background.blue()};
-    const std::array<int, 3> t{text.red(), text.green(), text.blue()};
+    struct Channel {
+        int pixel;
+        int background;
+        int text;
+    };
+    const std::array<Channel, 3> channels{{{pixel.red(), background.red(), text.red()},
+                                           {pixel.green(), background.green(), text.green()},
+                                           {pixel.blue(), background.blue(), text.blue()}}};
     double along = 0;
     double length = 0;
-    for (std::size_t i = 0; i < 3; ++i) {
-        along += (p[i] - b[i]) * (t[i] - b[i]);
-        length += (t[i] - b[i]) * (t[i] - b[i]);
+    for (const Channel& c : channels) {
+        along += (c.pixel - c.background) * (c.text - c.background);
+        length += (c.text - c.background) * (c.text - c.background);
     }
     const double share = along / length;
-    for (std::size_t i = 0; i < 3; ++i) {
-        if (std::abs(b[i] + share * (t[i] - b[i]) - p[i]) > 3) {
-            return -1;
-        }
-    }
-    return share < -0.02 || share > 1.02 ? -1 : std::max(share, 0.0);
+    const bool blended = std::all_of(channels.begin(), channels.end(), [share](const Channel& c) {
+        return std::abs(c.background + share * (c.text - c.background) - c.pixel) <= 3;
+    });
+    return blended && share >= -0.02 && share <= 1.02 ? std::max(share, 0.0) : -1;
 }
 
 // WCAG 2's contrast ratio of two sRGB colours.
