@@ -33,7 +33,7 @@ test=(
   xvfb xdotool x11-utils                                     # the real window, typed into
   dbus at-spi2-core python3-pyatspi gir1.2-atspi-2.0 python3-gi  # what a screen reader reads
   orca speech-dispatcher speech-dispatcher-espeak-ng         # and what it speaks
-  sway wtype                                                 # a Wayland desktop, typed into
+  sway wtype grim                                            # a Wayland desktop, typed into and photographed
   clang libclang-rt-dev llvm                                 # fuzzing; sanitiser reports named
   git clang-format clang-tidy cppcheck                       # static checks
   desktop-file-utils appstream lintian mmdebstrap man-db     # the package, and installing it on a new Debian

@@ -6,12 +6,14 @@ Checks that the window comes up as a Wayland (xdg_shell) window with its
 title and application identifier; that it is drawn at the output's scale
 (its buffers that many times its logical size: exactly, where the
 compositor offers fractional scaling, else at the whole scale above it,
-which the compositor shrinks); that AT-SPI reads the boxes by their captions;
-that keys typed through the compositor give
-the right results, read back through AT-SPI; with --orca, that Orca speaks
-them; and that Esc ends the program with status 0.
+which the compositor shrinks); that AT-SPI reads the boxes by their
+captions; that keys typed through the compositor give the right results,
+read back through AT-SPI, and that Orca speaks them; that every caption and
+the result line show, in a screenshot at the output's scale, the lines and
+words they have at 96 DPI with nothing cut off; and that Esc ends the
+program with status 0.
 
-    wayland_e2e.py SCALE path/to/calculador-fechas [--orca]
+    wayland_e2e.py SCALE path/to/calculador-fechas
 """
 import math
 import os
@@ -24,10 +26,11 @@ import tempfile
 HERE = os.path.dirname(os.path.abspath(__file__))
 sys.path.insert(0, os.path.join(HERE, "..", "support"))
 sys.path.insert(0, HERE)
+from drawn_text import Screenshot, read_lines  # noqa: E402
 from end_to_end import expect_ended_by_esc, fail, stop, wait_for  # noqa: E402
 from orca_e2e import Listener, private_speech, stop_processes_of  # noqa: E402
 from virtual_display import start_session_bus, start_xvfb  # noqa: E402
-from wayland_session import start_sway, windows, wtype  # noqa: E402
+from wayland_session import screenshot, start_sway, windows, wtype  # noqa: E402
 from window_e2e import accessible_tree, application, shown  # noqa: E402
 
 import gi
@@ -38,6 +41,10 @@ from gi.repository import Atspi  # noqa: E402
 TITLE = "Calculador de fechas"
 APP_ID = "org.calculadorfechas.CalculadorDeFechas"
 WAIT = 20  # seconds
+# Words on each line of every caption and of the result line, as the window
+# shows them at 96 DPI.
+LINES = {"Ingrese el d\u00eca": [1, 2], "Ingrese el mes": [1, 2], "Ingrese el a\u00f1o": [1, 2],
+         "Mi\u00e9rcoles": [1]}
 
 
 def drawn_scale(protocol_log, logical):
@@ -58,9 +65,27 @@ def drawn_scale(protocol_log, logical):
     return width / logical[0], height / logical[1], "wp_fractional_scale_manager_v1" in text
 
 
+def expect_captions_fit(app, shot, scale):
+    """Each caption and the result line, read from the screenshot within the
+    place AT-SPI gives it, shows the lines and words it has at 96 DPI and
+    has no ink at its right or bottom edge."""
+    labels = [node for node in accessible_tree(app)
+              if node.get_role() in (Atspi.Role.LABEL, Atspi.Role.NOTIFICATION) and node.get_name()]
+    if sorted(node.get_name() for node in labels) != sorted(LINES):
+        fail(f"the captions and result line read {[node.get_name() for node in labels]!r}")
+    for node in labels:
+        place = node.get_extents(Atspi.CoordType.WINDOW)
+        box = (math.ceil(place.x * scale), math.ceil(place.y * scale),
+               math.floor((place.x + place.width) * scale), math.floor((place.y + place.height) * scale))
+        # A space is about a third of the font's size; letters part by less.
+        lines, cut = read_lines(shot, box, word_gap=round(2.5 * scale))
+        if lines != LINES[node.get_name()] or cut:
+            fail(f"at scale {scale}, {node.get_name()!r} shows lines of {lines} words"
+                 f"{', cut off at its edge' if cut else ''}, not {LINES[node.get_name()]}")
+
+
 def main():
     scale, program = float(sys.argv[1]), os.path.abspath(sys.argv[2])
-    with_orca = "--orca" in sys.argv[3:]
     home = tempfile.mkdtemp(prefix="wayland-home-")
     children, runtime = [], None
     try:
@@ -77,19 +102,17 @@ def main():
                    XDG_SESSION_TYPE="wayland", QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1")
         env.pop("QT_QPA_PLATFORM", None)  # the toolkit's own choice, as on a desktop
 
-        ears = None
-        if with_orca:
-            private_speech(home)
-            ears = Listener()
-            # Orca 43 reads its modifier keys from an X server, which a
-            # Wayland desktop gives it through XWayland: here an Xvfb. The
-            # program itself is given none.
-            xvfb, display = start_xvfb()
-            children.append(xvfb)
-            children.append(subprocess.Popen(["orca", "--replace", "--debug-file", ears.path],
-                                             env=dict(env, DISPLAY=display), stdout=subprocess.DEVNULL,
-                                             stderr=subprocess.DEVNULL))
-            ears.expect("Screen reader on")
+        private_speech(home)
+        ears = Listener()
+        # Orca 43 reads its modifier keys from an X server, which a Wayland
+        # desktop gives it through XWayland: here an Xvfb. The program itself
+        # is given none.
+        xvfb, display = start_xvfb()
+        children.append(xvfb)
+        children.append(subprocess.Popen(["orca", "--replace", "--debug-file", ears.path],
+                                         env=dict(env, DISPLAY=display), stdout=subprocess.DEVNULL,
+                                         stderr=subprocess.DEVNULL))
+        ears.expect("Screen reader on")
 
         protocol_log = os.path.join(home, "wayland.log")
         with open(protocol_log, "w", encoding="utf-8") as log:
@@ -108,12 +131,12 @@ def main():
 
         wtype(wayland, "7", "-k", "Tab", "5", "-k", "Tab", "2003", "-k", "Return")
         wait_for("Mi\u00e9rcoles in the result line", lambda: "Mi\u00e9rcoles" in shown(app, Atspi.Role.NOTIFICATION))
-        if ears:
-            ears.expect("Mi\u00e9rcoles")
+        ears.expect("Mi\u00e9rcoles")
+        window = [w for w in windows(wayland) if w["name"] == TITLE][0]  # where it is now
+        expect_captions_fit(app, Screenshot(screenshot(wayland, window, scale)), scale)
         wtype(wayland, *["-k", "BackSpace"] * 4, "999", "-k", "Return")  # still in the year box
         wait_for("Mal a\u00f1o in the result line", lambda: "Mal a\u00f1o" in shown(app, Atspi.Role.NOTIFICATION))
-        if ears:
-            ears.expect("Mal a\u00f1o")
+        ears.expect("Mal a\u00f1o")
 
         across, down, offered = drawn_scale(protocol_log, logical)
         due = scale if offered else math.ceil(scale)

@@ -63,3 +63,14 @@ def wtype(env, *arguments):
     """Types through sway's virtual keyboard; the pause first, as wtype may
     drop the first keys while the keyboard is being set up."""
     subprocess.run(["wtype", "-s", "300", *arguments], env=dict(os.environ, **env), check=True, timeout=WAIT)
+
+
+def screenshot(env, window, scale):
+    """The window's inside as the compositor shows it, in the output's pixels:
+    a binary PPM."""
+    left = window["rect"]["x"] + window["window_rect"]["x"]
+    top = window["rect"]["y"] + window["window_rect"]["y"]
+    size = window["window_rect"]
+    region = f"{left},{top} {size['width']}x{size['height']}"
+    return subprocess.run(["grim", "-t", "ppm", "-s", str(scale), "-g", region, "-"], env=dict(os.environ, **env),
+                          capture_output=True, check=True, timeout=WAIT).stdout
