@@ -44,7 +44,10 @@ WAIT = 20  # seconds
 # Words on each line of every caption and of the result line, as the window
 # shows them at 96 DPI.
 LINES = {"Ingrese el d\u00eca": [1, 2], "Ingrese el mes": [1, 2], "Ingrese el a\u00f1o": [1, 2],
-         "Mi\u00e9rcoles": [1]}
+         "Mi\u00e9rcoles": [1], "Calcular": [1], "Salir": [1]}
+# How far in from its place a control's text begins: a button's frame is
+# not its caption.
+FRAME = {Atspi.Role.LABEL: 0, Atspi.Role.NOTIFICATION: 0, Atspi.Role.PUSH_BUTTON: 3}
 
 
 def drawn_scale(protocol_log, logical):
@@ -66,19 +69,20 @@ def drawn_scale(protocol_log, logical):
 
 
 def expect_captions_fit(app, shot, scale):
-    """Each caption and the result line, read from the screenshot within the
-    place AT-SPI gives it, shows the lines and words it has at 96 DPI and
-    has no ink at its right or bottom edge."""
-    labels = [node for node in accessible_tree(app)
-              if node.get_role() in (Atspi.Role.LABEL, Atspi.Role.NOTIFICATION) and node.get_name()]
-    if sorted(node.get_name() for node in labels) != sorted(LINES):
-        fail(f"the captions and result line read {[node.get_name() for node in labels]!r}")
-    for node in labels:
-        place = node.get_extents(Atspi.CoordType.WINDOW)
-        box = (math.ceil(place.x * scale), math.ceil(place.y * scale),
-               math.floor((place.x + place.width) * scale), math.floor((place.y + place.height) * scale))
-        # A space is about a third of the font's size; letters part by less.
-        lines, cut = read_lines(shot, box, word_gap=round(2.5 * scale))
+    """Each caption, button and the result line, read from the screenshot
+    within the place AT-SPI gives it, shows the lines and words it has at
+    96 DPI and has no ink at its right or bottom edge."""
+    captioned = [node for node in accessible_tree(app) if node.get_role() in FRAME and node.get_name()]
+    if sorted(node.get_name() for node in captioned) != sorted(LINES):
+        fail(f"the captions, buttons and result line read {[node.get_name() for node in captioned]!r}")
+    for node in captioned:
+        place, frame = node.get_extents(Atspi.CoordType.WINDOW), FRAME[node.get_role()]
+        box = (math.ceil((place.x + frame) * scale), math.ceil((place.y + frame) * scale),
+               math.floor((place.x + place.width - frame) * scale),
+               math.floor((place.y + place.height - frame) * scale))
+        # At 96 DPI a space parts words by four pixels or more, letters part
+        # by under two and a half.
+        lines, cut = read_lines(shot, box, word_gap=round(3.5 * scale))
         if lines != LINES[node.get_name()] or cut:
             fail(f"at scale {scale}, {node.get_name()!r} shows lines of {lines} words"
                  f"{', cut off at its edge' if cut else ''}, not {LINES[node.get_name()]}")
