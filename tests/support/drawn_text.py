@@ -50,7 +50,8 @@ def read_lines(shot, box, word_gap):
 
 def _runs(positions, gap=1):
     """Groups sorted positions into (first, last) runs, a new run starting
-    where the next position is gap or more past the last one."""
+    where the next position is more than gap past the last one: gap blank
+    positions or more lie between them."""
     runs = []
     for position in positions:
         if runs and position - runs[-1][1] <= gap:
