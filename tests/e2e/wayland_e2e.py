@@ -122,7 +122,9 @@ def main():
         with open(protocol_log, "w", encoding="utf-8") as log:
             window_program = subprocess.Popen([program], env=dict(env, WAYLAND_DEBUG="1"), stderr=log)
         children.append(window_program)
-        window = wait_for("the window on sway", lambda: [w for w in windows(wayland) if w["name"] == TITLE])[0]
+        def ours():
+            return [w for w in windows(wayland) if w["name"] == TITLE]
+        window = wait_for("the window on sway", ours)[0]
         if window["shell"] != "xdg_shell" or window["app_id"] != APP_ID:
             fail(f"the window is a {window['shell']} window of {window['app_id']!r}")
         logical = (window["window_rect"]["width"], window["window_rect"]["height"])
@@ -136,7 +138,7 @@ def main():
         wtype(wayland, "7", "-k", "Tab", "5", "-k", "Tab", "2003", "-k", "Return")
         wait_for("Mi\u00e9rcoles in the result line", lambda: "Mi\u00e9rcoles" in shown(app, Atspi.Role.NOTIFICATION))
         ears.expect("Mi\u00e9rcoles")
-        window = [w for w in windows(wayland) if w["name"] == TITLE][0]  # where it is now
+        window = ours()[0]  # where it is now
         expect_captions_fit(app, Screenshot(screenshot(wayland, window, scale)), scale)
         wtype(wayland, *["-k", "BackSpace"] * 4, "999", "-k", "Return")  # still in the year box
         wait_for("Mal a\u00f1o in the result line", lambda: "Mal a\u00f1o" in shown(app, Atspi.Role.NOTIFICATION))
