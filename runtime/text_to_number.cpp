@@ -1,11 +1,11 @@
 #include "runtime/text_to_number.hpp"
 
-#include <charconv>
 #include <cstddef>
 #include <cstdint>
 #include <string>
 
 #include "runtime/errors.hpp"
+#include "runtime/read_decimal.hpp"
 
 namespace runtime {
 namespace {
@@ -24,7 +24,7 @@ bool isDigit(char16_t c)
 // magnitude estimate below from overflowing on absurdly long exponents.
 constexpr int kExponentCap = 1'000'000;
 
-// The number found at the start of a text, as ASCII ready for from_chars,
+// The number found at the start of a text, as ASCII ready for readDecimal,
 // with the decimal exponent of its leading significant digit so that an
 // out-of-range result can be told apart: too large or too small.
 struct ScannedNumber {
@@ -120,16 +120,11 @@ double textToNumber(std::u16string_view text)
     }
     scanExponent(in, number);
 
-    double magnitude = 0.0;
-    const char* first = number.ascii.data();
-    const char* last = first + number.ascii.size();
-    const auto [end, error] = std::from_chars(first, last, magnitude);
-    if (error == std::errc::result_out_of_range) {
-        if (!number.allZero && number.leadingExponent >= 0) {
-            raiseOverflow();
-        }
-        magnitude = 0.0;
+    const DecimalReading reading = readDecimal(number.ascii);
+    if (reading.beyondRange && !number.allZero && number.leadingExponent >= 0) {
+        raiseOverflow();
     }
+    const double magnitude = reading.value;
     return negative ? -magnitude : magnitude;
 }
 

@@ -1,6 +1,8 @@
 #pragma once
 
+#include <cerrno>
 #include <charconv>
+#include <cmath>
 #include <cstdlib>
 #include <optional>
 // GCC 12 warns falsely of uninitialised members inside its own <regex>.
@@ -17,7 +19,8 @@
 
 // The number a text begins with, read independently of runtime::textToNumber
 // to check it: the prefix is found by a regular expression written from the
-// documented rules, and parsed by std::from_chars. Gives nothing where the
+// documented rules, and parsed by std::from_chars (strtod where the library
+// lacks it). Gives nothing where the
 // number lies beyond the Double range, where textToNumber raises Overflow.
 namespace testing_support {
 
@@ -36,7 +39,16 @@ inline std::optional<double> numberPrefix(std::u16string_view text)
     }
     const std::string digits = found[2];
     double value = 0;
-    if (std::from_chars(digits.data(), digits.data() + digits.size(), value).ec == std::errc::result_out_of_range) {
+#if defined(__cpp_lib_to_chars)
+    const bool beyondRange =
+        std::from_chars(digits.data(), digits.data() + digits.size(), value).ec == std::errc::result_out_of_range;
+#else
+    // The browser's C++ library has no from_chars for double.
+    errno = 0;
+    value = std::strtod(digits.c_str(), nullptr);
+    const bool beyondRange = errno == ERANGE && (std::isinf(value) || value == 0);
+#endif
+    if (beyondRange) {
         // Out of range both ways: the wider long double tells which.
         if (std::strtold(digits.c_str(), nullptr) > 1) {
             return std::nullopt;
