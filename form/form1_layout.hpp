@@ -4,6 +4,7 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string_view>
 
@@ -121,19 +122,24 @@ constexpr const Control& control(Id id)
 {
     return kControls.at(indexOf(id));
 }
-static_assert(std::ranges::all_of(kControls, [](const Control& each) { return &control(each.id) == &each; }),
+// (The classic algorithms rather than std::ranges, which the browser
+// build's C++ library lacks.)
+static_assert(std::all_of(kControls.begin(), kControls.end(),
+                          [](const Control& each) { return &control(each.id) == &each; }),
               "each control sits at its own index");
 
 // The button Enter presses, and the one Esc presses: one of each.
-static_assert(std::ranges::count_if(kControls, &Control::isDefault) == 1, "exactly one default button");
-static_assert(std::ranges::count_if(kControls, &Control::isCancel) == 1, "exactly one cancel button");
+static_assert(std::count_if(kControls.begin(), kControls.end(), std::mem_fn(&Control::isDefault)) == 1,
+              "exactly one default button");
+static_assert(std::count_if(kControls.begin(), kControls.end(), std::mem_fn(&Control::isCancel)) == 1,
+              "exactly one cancel button");
 constexpr const Control& defaultButton()
 {
-    return *std::ranges::find_if(kControls, &Control::isDefault);
+    return *std::find_if(kControls.begin(), kControls.end(), std::mem_fn(&Control::isDefault));
 }
 constexpr const Control& cancelButton()
 {
-    return *std::ranges::find_if(kControls, &Control::isCancel);
+    return *std::find_if(kControls.begin(), kControls.end(), std::mem_fn(&Control::isCancel));
 }
 
 // Only text boxes and buttons take the focus.
@@ -149,24 +155,25 @@ constexpr bool takesFocus(const Control& control)
 constexpr std::array<Id, kControls.size()> tabOrder()
 {
     std::array<Id, kControls.size()> order{};
-    std::ranges::transform(kControls, order.begin(), &Control::id);
-    std::ranges::sort(order, {}, [](Id id) { return control(id).tabIndex; });
+    std::transform(kControls.begin(), kControls.end(), order.begin(), std::mem_fn(&Control::id));
+    std::sort(order.begin(), order.end(), [](Id a, Id b) { return control(a).tabIndex < control(b).tabIndex; });
     return order;
 }
 
 static_assert(
     [] {
         std::array<int, kControls.size()> indices{};
-        std::ranges::transform(kControls, indices.begin(), &Control::tabIndex);
-        std::ranges::sort(indices);
-        return std::ranges::adjacent_find(indices) == indices.end();
+        std::transform(kControls.begin(), kControls.end(), indices.begin(), std::mem_fn(&Control::tabIndex));
+        std::sort(indices.begin(), indices.end());
+        return std::adjacent_find(indices.begin(), indices.end()) == indices.end();
     }(),
     "no two controls share a tab index, so that the order is the table's alone");
 
 // The label that names a box, if one does.
 constexpr std::optional<Id> captionFor(Id box)
 {
-    const auto* found = std::ranges::find(kControls, std::optional{box}, &Control::captionOf);
+    const auto* found = std::find_if(kControls.begin(), kControls.end(),
+                                     [box](const Control& each) { return each.captionOf == box; });
     return found != kControls.end() ? std::optional{found->id} : std::nullopt;
 }
 

@@ -2,7 +2,9 @@
 """Draws the application icon, a traffic light with its green lamp lit: as
 16-colour PNG images of 16x16 and 32x32 pixels, and a Windows .ico holding
 both as classic 4-bit bitmaps, which every Windows version reads; for
-modern launchers, as smooth PNG images of 48 to 256 pixels and as SVG.
+modern launchers, as smooth PNG images of 48 to 256 pixels and as SVG; for
+the web page, as 16-colour PNG images of 192 and 512 pixels, and one of 512
+with room around it for launchers that cut icons to a shape (maskable).
 Standard library only; run it again after changing the drawing:
 
     python3 scripts/make_icons.py form/icons
@@ -57,6 +59,16 @@ def colour_at(x, y):
 def draw(size):
     scale = 32 / size
     return [[colour_at((col + 0.5) * scale, (row + 0.5) * scale) for col in range(size)] for row in range(size)]
+
+
+def draw_maskable(size):
+    """For launchers that cut icons to a shape of their own: white to the
+    edges, the drawing within the middle three fifths, which every shape
+    keeps."""
+    scale = 32 / (0.6 * size)
+    margin = 0.2 * size
+    return [[colour_at((col - margin + 0.5) * scale, (row - margin + 0.5) * scale) or WHITE for col in range(size)]
+            for row in range(size)]
 
 
 def draw_smooth(size, samples=4):
@@ -162,6 +174,11 @@ def main():
         folder = out / f"{size}x{size}"
         folder.mkdir(parents=True, exist_ok=True)
         (folder / "calculador-fechas.png").write_bytes(png_rgba(draw_smooth(size)))
+    # For the web page: few bytes to download, so in the 16 colours too.
+    (out / "web").mkdir(exist_ok=True)
+    for size in (192, 512):
+        (out / "web" / f"{size}.png").write_bytes(png(draw(size)))
+    (out / "web" / "maskable-512.png").write_bytes(png(draw_maskable(512)))
     (out / "scalable").mkdir(exist_ok=True)
     (out / "scalable" / "calculador-fechas.svg").write_text(svg())
 

@@ -1,0 +1,136 @@
+"use strict";
+// The window's behaviour in the page. The request is the program's own,
+// compiled to WebAssembly; this script hands it the boxes' texts and shows
+// what it answers. Its fetch began in the page's head, so that the form
+// takes typing at once, and a request made before the module is ready is
+// answered as soon as it is.
+(() => {
+  const RESULTADO = 0;
+  const INFORME = 1;
+  const ERROR_INESPERADO = 2;
+
+  const formulario = document.getElementById("Form1");
+  const cajas = ["txtDia", "txtmes", "txtanio"].map((id) => document.getElementById(id));
+  const salida = document.getElementById("lblsalida");
+  const salir = document.getElementById("cmdsalir");
+  const informe = document.getElementById("informe");
+  const textoDelInforme = document.getElementById("informe-texto");
+  const aceptar = document.getElementById("aceptar");
+  const principal = document.getElementById("principal");
+  const terminado = document.getElementById("terminado");
+
+  const modulo = fetch("calculador.wasm", { credentials: "same-origin" })
+    .then((respuesta) => {
+      if (!respuesta.ok) {
+        throw new Error("calculador.wasm: " + respuesta.status);
+      }
+      return respuesta.arrayBuffer();
+    })
+    .then((bytes) => WebAssembly.instantiate(bytes, {
+      // Each use of the memory takes its buffer anew, so growth needs no news.
+      env: { emscripten_notify_memory_growth: () => {} },
+      wasi_snapshot_preview1: { proc_exit: () => { throw new Error("el módulo terminó"); } },
+    }))
+    .then(({ instance }) => {
+      instance.exports._initialize();
+      return instance.exports;
+    });
+
+  // One request after another, in the order they were made.
+  let anterior = Promise.resolve();
+
+  function pedir(textos) {
+    anterior = anterior.then(() => modulo).then(
+      (exports) => responder(exports, textos),
+      () => informar("No se pudo cargar el programa. Compruebe la conexión y vuelva a abrir la página."));
+  }
+
+  function responder(exports, textos) {
+    const largo = textos.reduce((suma, texto) => suma + texto.length, 0);
+    const espacio = exports.espacioParaLasCajas(largo);
+    if (espacio === 0) {
+      informar(leerSalida(exports), terminar);
+      return;
+    }
+    const unidades = new Uint16Array(exports.memory.buffer, espacio, largo);
+    let i = 0;
+    for (const texto of textos) {
+      for (let j = 0; j < texto.length; ++j) {
+        unidades[i++] = texto.charCodeAt(j);
+      }
+    }
+    const respuesta = exports.calcular(...textos.map((texto) => texto.length));
+    const texto = leerSalida(exports);
+    if (respuesta === RESULTADO) {
+      mostrarSalida(texto);
+    } else if (respuesta === INFORME) {
+      informar(texto);
+    } else if (respuesta === ERROR_INESPERADO) {
+      informar(texto, terminar);
+    }
+  }
+
+  function leerSalida(exports) {
+    return String.fromCharCode(...new Uint16Array(exports.memory.buffer, exports.salida(), exports.largoDeSalida()));
+  }
+
+  // Screen readers hear a live region when its text changes: the same text
+  // again is cleared first, and written once they have seen it go.
+  let escritura = 0;
+  function mostrarSalida(texto) {
+    const esta = ++escritura;
+    if (salida.textContent !== texto) {
+      salida.textContent = texto;
+      return;
+    }
+    salida.textContent = "";
+    setTimeout(() => {
+      if (esta === escritura) {
+        salida.textContent = texto;
+      }
+    }, 150);
+  }
+
+  // The report of a run-time error, modal as the window's message box.
+  // Enter, Esc or "Aceptar" close it, and the focus goes back where it was.
+  function informar(texto, despues) {
+    const foco = document.activeElement;
+    textoDelInforme.textContent = texto;
+    informe.showModal();
+    aceptar.focus();
+    informe.addEventListener("close", () => {
+      if (despues) {
+        despues();
+      } else if (foco) {
+        foco.focus();
+      }
+    }, { once: true });
+  }
+  aceptar.addEventListener("click", () => informe.close());
+
+  // A page cannot always close itself: an installed app's window closes, a
+  // browser tab that came from elsewhere stays, and then says the program
+  // has ended.
+  function terminar() {
+    window.close();
+    principal.hidden = true;
+    terminado.hidden = false;
+    terminado.querySelector("h1").focus();
+  }
+
+  formulario.addEventListener("submit", (event) => {
+    event.preventDefault();
+    pedir(cajas.map((caja) => caja.value));
+  });
+  salir.addEventListener("click", terminar);
+  document.addEventListener("keydown", (event) => {
+    if (event.key === "Escape" && !informe.open && !principal.hidden) {
+      event.preventDefault();
+      terminar();
+    }
+  });
+
+  if ("serviceWorker" in navigator) {
+    navigator.serviceWorker.register("sw.js").catch(() => {});
+  }
+})();

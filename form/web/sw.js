@@ -1,0 +1,34 @@
+"use strict";
+// Keeps this version's files, so that the program opens and calculates
+// with no network from the second visit on. Each version has its own copy,
+// made whole before it is used; a newer version's worker takes over once
+// its copy is whole, and the older copy is dropped.
+const COPIA = "calculador-fechas " + self.registration.scope + " ";
+const VERSION = COPIA + "@VERSION@";
+const ARCHIVOS = [@ARCHIVOS@];
+
+self.addEventListener("install", (event) => {
+  event.waitUntil(
+    caches.open(VERSION)
+      .then((copia) => copia.addAll(ARCHIVOS.map((archivo) => new Request(archivo, { cache: "reload" }))))
+      .then(() => self.skipWaiting()));
+});
+
+self.addEventListener("activate", (event) => {
+  event.waitUntil(
+    caches.keys()
+      .then((nombres) => Promise.all(nombres
+        .filter((nombre) => nombre.startsWith(COPIA) && nombre !== VERSION)
+        .map((nombre) => caches.delete(nombre))))
+      .then(() => self.clients.claim()));
+});
+
+self.addEventListener("fetch", (event) => {
+  if (event.request.method !== "GET") {
+    return;
+  }
+  event.respondWith(
+    caches.open(VERSION)
+      .then((copia) => copia.match(event.request, { ignoreSearch: true }))
+      .then((guardado) => guardado || fetch(event.request)));
+});
