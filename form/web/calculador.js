@@ -74,8 +74,10 @@
     return String.fromCharCode(...new Uint16Array(exports.memory.buffer, exports.salida(), exports.largoDeSalida()));
   }
 
-  // Screen readers hear a live region when its text changes: the same text
-  // again is cleared first, and written once they have seen it go.
+  // Screen readers hear a live region when its text changes, and Orca
+  // takes the same text written twice running for one message: the same
+  // result again is first replaced by a blank (a no-break space, which
+  // keeps the line's height), and written once they have seen that.
   let escritura = 0;
   function mostrarSalida(texto) {
     const esta = ++escritura;
@@ -83,7 +85,7 @@
       salida.textContent = texto;
       return;
     }
-    salida.textContent = "";
+    salida.textContent = "\u00a0";
     setTimeout(() => {
       if (esta === escritura) {
         salida.textContent = texto;

@@ -1,0 +1,102 @@
+#!/usr/bin/python3
+"""What a blind user hears of the page: Debian's Chromium, with its
+accessibility on, under the Orca screen reader, in a private X server and
+desktop session. Typed into with real key strokes; Orca must read each box
+by its caption, every result (again when the same request is repeated) and
+the error report with its button.
+
+    page_orca.py FOLDER
+"""
+import os
+import shutil
+import subprocess
+import sys
+import tempfile
+
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "support"))
+from end_to_end import fail, stop, wait_for  # noqa: E402
+from orca import WAIT, Listener, private_speech, stop_processes_of  # noqa: E402
+from virtual_display import start_session_bus, start_xvfb  # noqa: E402
+from web_page import Server, page_folder, require_browser  # noqa: E402
+
+
+def xdotool(*args):
+    return subprocess.run(["xdotool", *args], check=True, capture_output=True, text=True, timeout=WAIT).stdout
+
+
+def main():
+    if len(sys.argv) != 2:
+        sys.exit(__doc__)
+    require_browser()
+    if shutil.which("orca") is None:
+        fail("Orca is not installed (Debian's orca package)")
+    from selenium import webdriver
+    from selenium.webdriver.chrome.service import Service
+    folder = page_folder(sys.argv)
+    home = tempfile.mkdtemp(prefix="orca-home-")
+    children = []
+    server = Server(folder)
+    driver = None
+    try:
+        private_speech(home)
+        runtime = os.path.join(home, "runtime")
+        os.mkdir(runtime, 0o700)
+        xvfb, display = start_xvfb()
+        children.append(xvfb)
+        session, env = start_session_bus(display)
+        children.extend(session)
+        os.environ["DISPLAY"] = display  # for xdotool
+        env.update(HOME=home, XDG_RUNTIME_DIR=runtime, XDG_CONFIG_HOME=os.path.join(home, ".config"),
+                   XDG_DATA_HOME=os.path.join(home, ".local", "share"), LANG="C.UTF-8", DISPLAY=display)
+        ears = Listener()
+        children.append(subprocess.Popen(["orca", "--replace", "--debug-file", ears.path], env=env,
+                                         stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL))
+        ears.expect("Screen reader on")
+
+        options = webdriver.ChromeOptions()
+        options.binary_location = shutil.which("chromium")
+        for flag in ("--no-sandbox", "--disable-gpu", "--disable-dev-shm-usage", "--disable-background-networking",
+                     "--disable-component-update", "--disable-sync", "--no-first-run", "--disable-quic",
+                     "--force-renderer-accessibility", "--window-size=800,600", "--window-position=0,0",
+                     f"--user-data-dir={os.path.join(home, 'chromium')}"):
+            options.add_argument(flag)
+        driver = webdriver.Chrome(options=options, service=Service(shutil.which("chromedriver"), env=env))
+        driver.set_page_load_timeout(60)
+        driver.get(server.address)
+        window = wait_for("Chromium's window", lambda: xdotool("search", "--onlyvisible", "--name",
+                                                               "Calculador de fechas").split(), WAIT)[0]
+        xdotool("windowfocus", "--sync", window)
+        ears.expect("Ingrese el d\u00eca")
+
+        def keys(*strokes):
+            xdotool("key", "--delay", "80", *strokes)
+
+        keys("7", "Tab")
+        ears.expect("Ingrese el mes")
+        keys("5", "Tab")
+        ears.expect("Ingrese el a\u00f1o")
+        keys("2", "0", "0", "3", "Return")
+        ears.expect("Mi\u00e9rcoles")
+        keys("Return")  # the same request again is spoken again
+        ears.expect("Mi\u00e9rcoles")
+        keys("shift+Tab", "BackSpace", "1", "3", "Return")
+        ears.expect("Mal mes")
+
+        # An overflow: the report is read, with its button in Spanish.
+        keys("BackSpace", "BackSpace", "minus", "1", "Return")
+        heard = ears.expect("Error de ejecuci\u00f3n 6", "Desbordamiento", "Aceptar")
+        print(f"Orca said for the report: {heard!r}")
+        keys("Escape")
+        ears.expect("Ingrese el mes")
+        print("1 passed, 0 failed")
+    finally:
+        if driver is not None:
+            driver.quit()
+        server.stop()
+        stop(children)
+        stop_processes_of(home)
+        shutil.rmtree(home, ignore_errors=True)
+
+
+if __name__ == "__main__":
+    main()
