@@ -172,8 +172,8 @@ static_assert(
 // The label that names a box, if one does.
 constexpr std::optional<Id> captionFor(Id box)
 {
-    const auto* found = std::find_if(kControls.begin(), kControls.end(),
-                                     [box](const Control& each) { return each.captionOf == box; });
+    const auto* found =
+        std::find_if(kControls.begin(), kControls.end(), [box](const Control& each) { return each.captionOf == box; });
     return found != kControls.end() ? std::optional{found->id} : std::nullopt;
 }
 

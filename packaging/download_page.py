@@ -84,6 +84,13 @@ usar con un lector de pantalla.</p>
 <p><img src="calculador-fechas.png" alt="La ventana en Linux tras calcular el 7/5/2003: dice Miércoles">
 <img src="calculador-fechas-windows.png" alt="La misma ventana en Windows, también con Miércoles"></p>
 
+<h2>Úselo en el navegador</h2>
+<p>En un teléfono, un Mac, un Chromebook o cualquier ordenador, sin instalar nada:
+{link("web/", "Calculador de fechas en el navegador")}. Tras la primera visita funciona también sin conexión,
+y se puede instalar como una aplicación más (en Android y en Chrome o Edge, «Instalar»; en iPhone y iPad,
+Compartir → «Añadir a pantalla de inicio»; en Safari para Mac, Archivo → «Añadir al Dock»). No envía nada a
+ninguna parte.</p>
+
 <h2>Windows 10 y 11</h2>
 <ul>
 <li>Para todo el ordenador: {link(name + ".msi")}. Se instala con doble clic y pide permiso de

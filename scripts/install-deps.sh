@@ -14,6 +14,7 @@
 #   scripts/install-deps.sh windows     all that, and testing them under Wine
 #   scripts/install-deps.sh release     making a release
 #   scripts/install-deps.sh page        checking its download page in a browser
+#   scripts/install-deps.sh web         building the web page and serving it here
 #   scripts/install-deps.sh test        everything every test needs
 # Several words may be given at once.
 set -euo pipefail
@@ -26,9 +27,11 @@ cross=(cmake make g++-mingw-w64-x86-64-posix wixl python3 python3-gi gir1.2-libm
 sign=(osslsigncode)
 windows=("${cross[@]}" "${sign[@]}" googletest wine openssl xvfb xdotool imagemagick)
 release=(mmdebstrap git gnupg apt-utils zip python3 "${sign[@]}")
-page=(chromium npm ca-certificates)
+page=(chromium chromium-driver python3-selenium npm ca-certificates)
+web=(cmake make g++ emscripten nodejs python3)
 test=(
-  "${run[@]}" "${package[@]}" "${windows[@]}" "${release[@]}"
+  "${run[@]}" "${package[@]}" "${windows[@]}" "${release[@]}" "${web[@]}"
+  "${page[@]}"                                               # the web page, used as people use it
   googletest libgtest-dev libbenchmark-dev                   # unit tests and benchmarks
   xvfb xdotool x11-utils                                     # the real window, typed into
   dbus at-spi2-core python3-pyatspi gir1.2-atspi-2.0 python3-gi  # what a screen reader reads
@@ -37,15 +40,15 @@ test=(
   clang libclang-rt-dev llvm                                 # fuzzing; sanitiser reports named
   git clang-format clang-tidy cppcheck                       # static checks
   desktop-file-utils appstream lintian mmdebstrap man-db     # the package, and installing it on a new Debian
-  unzip                                                      # the release as its users get it (the page test installs its browser itself)
+  unzip                                                      # the release as its users get it
 )
 
 (($#)) || set -- run
 wanted=()
 for group in "$@"; do
   case "$group" in
-    run | display | package | screenshot | cross | sign | windows | release | page | test) declare -n list=$group; wanted+=("${list[@]}") ;;
-    *) echo "uso: $0 run|display|package|screenshot|cross|sign|windows|release|page|test…" >&2; exit 2 ;;
+    run | display | package | screenshot | cross | sign | windows | release | page | web | test) declare -n list=$group; wanted+=("${list[@]}") ;;
+    *) echo "uso: $0 run|display|package|screenshot|cross|sign|windows|release|page|web|test…" >&2; exit 2 ;;
   esac
 done
 

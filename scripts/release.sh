@@ -6,6 +6,7 @@
 #   calculador-fechas.exe, calculador-fechas-VERSION.msi   for Windows
 #   calculador-fechas-VERSION.buildinfo     the build root's packages, to make it again
 #   calculador-fechas-VERSION-portable.zip  the Windows program, to run without installing
+#   web/                                    the program as a web page, for any browser
 #   index.html                              the download page, with the pictures beside it
 #   SHA256SUMS                              over all of them, for sha256sum -c
 # The programs are built from the tarball in a brand-new minimal Debian 12
@@ -44,6 +45,7 @@ SOURCE_DATE_EPOCH=$(source_date .)
 export SOURCE_DATE_EPOCH
 dist=$(mkdir -p "${CALCULADOR_DIST:-dist}" && cd "${CALCULADOR_DIST:-dist}" && pwd)
 find "$dist" -maxdepth 1 -type f -delete
+rm -rf "$dist/web"
 echo "== Versión $version, fecha de la fuente $(date -d "@$SOURCE_DATE_EPOCH" '+%F %T UTC'), en $dist"
 
 echo "== La fuente: $name.tar.gz"
@@ -64,7 +66,7 @@ mkdir "$root/build"
 cp "$dist/$name.tar.gz" "$root/build/"
 in_root "cd /build && tar -xzf $name.tar.gz && cd $name &&
          SOURCE_DATE_EPOCH=$SOURCE_DATE_EPOCH bash packaging/build-release.sh /build/out"
-cp "$root"/build/out/* "$dist/"
+cp -r "$root"/build/out/* "$dist/"
 leave_root
 
 if [[ -n ${CALCULADOR_SIGNING_PKCS12:-} ]]; then

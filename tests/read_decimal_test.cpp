@@ -37,8 +37,8 @@ TEST_P(ReadDecimal, WithFromChars)
 
 INSTANTIATE_TEST_SUITE_P(
     Table, ReadDecimal,
-    testing::Values(Decimal{"2003", 2003}, Decimal{"4.6", 4.6}, Decimal{".5", 0.5}, Decimal{"5.", 5},
-                    Decimal{"007", 7}, Decimal{"25e-1", 2.5}, Decimal{"32e3", 32000}, Decimal{"2.5", 2.5},
+    testing::Values(Decimal{"2003", 2003}, Decimal{"4.6", 4.6}, Decimal{".5", 0.5}, Decimal{"5.", 5}, Decimal{"007", 7},
+                    Decimal{"25e-1", 2.5}, Decimal{"32e3", 32000}, Decimal{"2.5", 2.5},
                     // Halfway between two Doubles: to the even one.
                     Decimal{"9007199254740993", 9007199254740992.0}, Decimal{"0.1", 0.1},
                     Decimal{"1.7976931348623157e308", 1.7976931348623157e308},

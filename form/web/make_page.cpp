@@ -30,8 +30,8 @@ using form1::Kind;
 // What a first visit fetches and the offline copy keeps; "./" is the page
 // as its folder's address asks for it.
 constexpr std::array<std::string_view, 8> kArchivos = {
-    "./", "index.html", "calculador.wasm", "manifest.webmanifest",
-    "icons/32.png", "icons/192.png", "icons/512.png", "icons/maskable-512.png"};
+    "./",           "index.html",    "calculador.wasm", "manifest.webmanifest",
+    "icons/32.png", "icons/192.png", "icons/512.png",   "icons/maskable-512.png"};
 
 std::string leer(const std::string& ruta)
 {
@@ -84,11 +84,11 @@ std::string html(std::u16string_view texto)
     std::string escapado;
     for (const char c : utf8(texto)) {
         switch (c) {
-        case '&': escapado += "&amp;"; break;
-        case '<': escapado += "&lt;"; break;
-        case '>': escapado += "&gt;"; break;
-        case '"': escapado += "&quot;"; break;
-        default: escapado += c;
+            case '&': escapado += "&amp;"; break;
+            case '<': escapado += "&lt;"; break;
+            case '>': escapado += "&gt;"; break;
+            case '"': escapado += "&quot;"; break;
+            default: escapado += c;
         }
     }
     return escapado;
@@ -153,8 +153,8 @@ std::string casilla(const Control& caja, bool primera)
 std::string boton(const Control& control)
 {
     const Titulo t = titulo(control.caption);
-    std::string texto = "<button id=\"" + std::string(control.name) + "\" type=\"" +
-                        (control.isDefault ? "submit" : "button") + "\"";
+    std::string texto =
+        "<button id=\"" + std::string(control.name) + "\" type=\"" + (control.isDefault ? "submit" : "button") + "\"";
     if (t.tecla != 0) {
         const char mayuscula = static_cast<char>(t.tecla - 'a' + 'A');
         texto += std::string(" accesskey=\"") + t.tecla + "\" aria-keyshortcuts=\"Alt+" + mayuscula + "\"";
@@ -172,22 +172,23 @@ std::string controles()
     for (const form1::Id id : form1::tabOrder()) {
         const Control& control = form1::control(id);
         switch (control.kind) {
-        case Kind::TextBox:
-            texto += casilla(control, primera);
-            primera = false;
-            break;
-        case Kind::CommandButton:
-            texto += boton(control);
-            primera = false;
-            break;
-        case Kind::ResultLine:
-            texto += "<output id=\"" + std::string(control.name) + "\" aria-live=\"polite\" aria-atomic=\"true\"></output>\n";
-            break;
-        case Kind::Label:
-            if (!control.captionOf) {
-                texto += "<p id=\"" + std::string(control.name) + "\">" + html(control.caption) + "</p>\n";
-            }
-            break;
+            case Kind::TextBox:
+                texto += casilla(control, primera);
+                primera = false;
+                break;
+            case Kind::CommandButton:
+                texto += boton(control);
+                primera = false;
+                break;
+            case Kind::ResultLine:
+                texto += "<output id=\"" + std::string(control.name) +
+                         "\" aria-live=\"polite\" aria-atomic=\"true\"></output>\n";
+                break;
+            case Kind::Label:
+                if (!control.captionOf) {
+                    texto += "<p id=\"" + std::string(control.name) + "\">" + html(control.caption) + "</p>\n";
+                }
+                break;
         }
     }
     return texto;
@@ -195,8 +196,8 @@ std::string controles()
 
 std::string fuente(const form1::Font& f)
 {
-    return "font-family: \"" + utf8(f.family) + "\", Tahoma, sans-serif; font-size: " + numero(f.points / 72 * 96 / 16) +
-           "rem;";
+    return "font-family: \"" + utf8(f.family) +
+           "\", Tahoma, sans-serif; font-size: " + numero(f.points / 72 * 96 / 16) + "rem;";
 }
 
 // Each control at its place in the window, its own font where it has one.
@@ -218,41 +219,64 @@ std::string pagina(const std::string& fuentes)
     const std::string estilo = reemplazar(leer(fuentes + "/calculador.css"), "/* @CONTROLES@ */", lugares());
     const std::string guion = leer(fuentes + "/calculador.js");
     const std::string titulo = html(form1::kTitle);
-    const std::string csp = "default-src 'none'; script-src " + digestoCsp(guion) +
-                            " 'wasm-unsafe-eval'; style-src " + digestoCsp(estilo) +
+    const std::string csp = "default-src 'none'; script-src " + digestoCsp(guion) + " 'wasm-unsafe-eval'; style-src " +
+                            digestoCsp(estilo) +
                             "; connect-src 'self'; img-src 'self'; manifest-src 'self'; worker-src 'self'; "
                             "base-uri 'none'; form-action 'none'";
     return "<!DOCTYPE html>\n<html lang=\"es\">\n<head>\n<meta charset=\"utf-8\">\n"
            "<meta name=\"viewport\" content=\"width=device-width, initial-scale=1\">\n"
-           "<meta http-equiv=\"Content-Security-Policy\" content=\"" + csp + "\">\n"
-           "<title>" + titulo + "</title>\n"
+           "<meta http-equiv=\"Content-Security-Policy\" content=\"" +
+           csp +
+           "\">\n"
+           "<title>" +
+           titulo +
+           "</title>\n"
            "<link rel=\"preload\" href=\"calculador.wasm\" as=\"fetch\" type=\"application/wasm\" crossorigin>\n"
            "<link rel=\"manifest\" href=\"manifest.webmanifest\">\n"
            "<link rel=\"icon\" href=\"icons/32.png\" sizes=\"32x32\">\n"
            "<link rel=\"apple-touch-icon\" href=\"icons/192.png\">\n"
-           "<style>" + estilo + "</style>\n</head>\n<body>\n"
-           "<main>\n<div id=\"principal\">\n<h1>" + titulo + "</h1>\n"
-           "<form id=\"Form1\" novalidate>\n" + controles() + "</form>\n</div>\n"
+           "<style>" +
+           estilo +
+           "</style>\n</head>\n<body>\n"
+           "<main>\n<div id=\"principal\">\n<h1>" +
+           titulo +
+           "</h1>\n"
+           "<form id=\"Form1\" novalidate>\n" +
+           controles() +
+           "</form>\n</div>\n"
            "<section id=\"terminado\" hidden>\n<h1 tabindex=\"-1\">El programa ha terminado</h1>\n"
-           "<p>Ya puede cerrar esta pestaña.</p>\n<p><a href=\"./\">Volver a abrir " + titulo + "</a></p>\n</section>\n"
+           "<p>Ya puede cerrar esta pestaña.</p>\n<p><a href=\"./\">Volver a abrir " +
+           titulo +
+           "</a></p>\n</section>\n"
            "</main>\n"
-           "<dialog id=\"informe\" role=\"alertdialog\" aria-labelledby=\"informe-titulo\" aria-describedby=\"informe-texto\">\n"
-           "<h2 id=\"informe-titulo\">" + titulo + "</h2>\n<p id=\"informe-texto\"></p>\n"
-           "<button id=\"aceptar\" type=\"button\">" + html(form1::kReportButton) + "</button>\n</dialog>\n"
-           "<script>" + guion + "</script>\n</body>\n</html>\n";
+           "<dialog id=\"informe\" role=\"alertdialog\" aria-labelledby=\"informe-titulo\" "
+           "aria-describedby=\"informe-texto\">\n"
+           "<h2 id=\"informe-titulo\">" +
+           titulo +
+           "</h2>\n<p id=\"informe-texto\"></p>\n"
+           "<button id=\"aceptar\" type=\"button\">" +
+           html(form1::kReportButton) +
+           "</button>\n</dialog>\n"
+           "<script>" +
+           guion + "</script>\n</body>\n</html>\n";
 }
 
 std::string manifiesto()
 {
     const std::string nombre = utf8(form1::kTitle);
-    return "{\n  \"name\": \"" + nombre + "\",\n  \"short_name\": \"Fechas\",\n"
-           "  \"description\": \"Dice en qu\xC3\xA9 d\xC3\xAD" "a de la semana cae una fecha.\",\n"
+    return "{\n  \"name\": \"" + nombre +
+           "\",\n  \"short_name\": \"Fechas\",\n"
+           "  \"description\": \"Dice en qu\xC3\xA9 d\xC3\xAD"
+           "a de la semana cae una fecha.\",\n"
            "  \"lang\": \"es\",\n  \"dir\": \"ltr\",\n  \"start_url\": \"./\",\n  \"scope\": \"./\",\n"
            "  \"display\": \"standalone\",\n  \"background_color\": \"#ffffff\",\n  \"theme_color\": \"#404040\",\n"
            "  \"icons\": [\n"
-           "    { \"src\": \"icons/192.png\", \"sizes\": \"192x192\", \"type\": \"image/png\", \"purpose\": \"any\" },\n"
-           "    { \"src\": \"icons/512.png\", \"sizes\": \"512x512\", \"type\": \"image/png\", \"purpose\": \"any\" },\n"
-           "    { \"src\": \"icons/maskable-512.png\", \"sizes\": \"512x512\", \"type\": \"image/png\", \"purpose\": \"maskable\" }\n"
+           "    { \"src\": \"icons/192.png\", \"sizes\": \"192x192\", \"type\": \"image/png\", \"purpose\": \"any\" "
+           "},\n"
+           "    { \"src\": \"icons/512.png\", \"sizes\": \"512x512\", \"type\": \"image/png\", \"purpose\": \"any\" "
+           "},\n"
+           "    { \"src\": \"icons/maskable-512.png\", \"sizes\": \"512x512\", \"type\": \"image/png\", \"purpose\": "
+           "\"maskable\" }\n"
            "  ]\n}\n";
 }
 

@@ -11,7 +11,7 @@
 
 namespace {
 
-std::u16string cajas;   // the texts of the day, month and year boxes, one after another
+std::u16string cajas;    // the texts of the day, month and year boxes, one after another
 std::u16string salida_;  // what the page is to show
 
 // The page's three boxes and its result line, as the request reads and

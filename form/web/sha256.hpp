@@ -50,7 +50,8 @@ inline std::array<std::uint8_t, 32> sha256(std::string_view message)
         }
         auto [a, b, c, d, e, f, g, h] = hash;
         for (std::size_t i = 0; i < 64; ++i) {
-            const std::uint32_t t1 = h + (rotr(e, 6) ^ rotr(e, 11) ^ rotr(e, 25)) + ((e & f) ^ (~e & g)) + kRound.at(i) + w.at(i);
+            const std::uint32_t t1 =
+                h + (rotr(e, 6) ^ rotr(e, 11) ^ rotr(e, 25)) + ((e & f) ^ (~e & g)) + kRound.at(i) + w.at(i);
             const std::uint32_t t2 = (rotr(a, 2) ^ rotr(a, 13) ^ rotr(a, 22)) + ((a & b) ^ (a & c) ^ (b & c));
             h = g;
             g = f;
@@ -80,7 +81,8 @@ inline std::string base64(const std::array<std::uint8_t, 32>& bytes)
     std::string text;
     for (std::size_t i = 0; i < bytes.size(); i += 3) {
         const std::size_t left = bytes.size() - i;
-        const std::uint32_t group = (std::uint32_t{bytes.at(i)} << 16) | (left > 1 ? std::uint32_t{bytes.at(i + 1)} << 8 : 0) |
+        const std::uint32_t group = (std::uint32_t{bytes.at(i)} << 16) |
+                                    (left > 1 ? std::uint32_t{bytes.at(i + 1)} << 8 : 0) |
                                     (left > 2 ? std::uint32_t{bytes.at(i + 2)} : 0);
         text += kDigits[(group >> 18) & 63];
         text += kDigits[(group >> 12) & 63];

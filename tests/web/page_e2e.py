@@ -8,6 +8,9 @@ controls found by their accessible names, typed into with real key events.
     page_e2e.py FOLDER sin_red     offline after the first visit; a second
                                    version at the same address replaces it
     page_e2e.py FOLDER instalable  Chromium finds it installable
+    page_e2e.py FOLDER desde ADDRESS
+                                   the download page at ADDRESS leads to
+                                   the page, which calculates
     page_e2e.py FOLDER axe AXE_MIN_JS
                                    axe-core finds no violation at 1280 and
                                    360 pixels, nor with the report open
@@ -411,8 +414,23 @@ def axe(folder, axe_min_js):
     print(f"{len(checked)} passed, 0 failed")
 
 
+def desde(folder, address):
+    driver = chromium()
+    try:
+        driver.get(address)
+        named(driver, "Calculador de fechas en el navegador").click()
+        wait_for("the page from the download page's link", lambda: focused_name(driver) == DAY, 30)
+        fill(driver, "7", "5", "2003")
+        named(driver, "Calcular").click()
+        expect_result(driver, "Mi\u00e9rcoles", "opened from the download page")
+        expect_quiet_console(driver)
+    finally:
+        driver.quit()
+    print("1 passed, 0 failed")
+
+
 def main():
-    modes = {"teclado": 0, "telefono": 0, "sin_red": 0, "instalable": 0, "axe": 1}
+    modes = {"teclado": 0, "telefono": 0, "sin_red": 0, "instalable": 0, "axe": 1, "desde": 1}
     if len(sys.argv) < 3 or len(sys.argv) != 3 + modes.get(sys.argv[2], -9):
         sys.exit(__doc__)
     require_browser()
