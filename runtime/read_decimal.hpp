@@ -14,12 +14,12 @@ struct DecimalReading {
 
 DecimalReading readDecimal(const std::string& ascii);
 
-// The two ways to read it: from_chars, which does not depend on the locale,
-// where the C++ library has it for double; else strtod, whose decimal point
-// is the C locale's, the only one the libraries without from_chars have.
+// The two ways to read it: from_chars where the C++ library has it for
+// double; else our own exact reckoning, smaller in the browser's module than
+// the C library's strtod, which brings a software long double with it.
 #if defined(__cpp_lib_to_chars)
 DecimalReading readDecimalWithFromChars(const std::string& ascii);
 #endif
-DecimalReading readDecimalWithStrtod(const std::string& ascii);
+DecimalReading readDecimalExactly(const std::string& ascii);
 
 }  // namespace runtime

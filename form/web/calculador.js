@@ -19,18 +19,20 @@
   const principal = document.getElementById("principal");
   const terminado = document.getElementById("terminado");
 
+  const importaciones = {
+    // Each use of the memory takes its buffer anew, so growth needs no news.
+    env: { emscripten_notify_memory_growth: () => {} },
+    wasi_snapshot_preview1: { proc_exit: () => { throw new Error("el módulo terminó"); } },
+  };
+  // Compiled as it arrives, where the server names its type; else once in.
   const modulo = fetch("calculador.wasm", { credentials: "same-origin" })
     .then((respuesta) => {
       if (!respuesta.ok) {
         throw new Error("calculador.wasm: " + respuesta.status);
       }
-      return respuesta.arrayBuffer();
+      return WebAssembly.instantiateStreaming(respuesta.clone(), importaciones)
+        .catch(() => respuesta.arrayBuffer().then((bytes) => WebAssembly.instantiate(bytes, importaciones)));
     })
-    .then((bytes) => WebAssembly.instantiate(bytes, {
-      // Each use of the memory takes its buffer anew, so growth needs no news.
-      env: { emscripten_notify_memory_growth: () => {} },
-      wasi_snapshot_preview1: { proc_exit: () => { throw new Error("el módulo terminó"); } },
-    }))
     .then(({ instance }) => {
       instance.exports._initialize();
       return instance.exports;
@@ -132,7 +134,10 @@
     }
   });
 
+  // The offline copy is made once the module is in, so that on a slow link
+  // the first visit's own downloads come first.
   if ("serviceWorker" in navigator) {
-    navigator.serviceWorker.register("sw.js").catch(() => {});
+    const guardar = () => navigator.serviceWorker.register("sw.js").catch(() => {});
+    modulo.then(guardar, guardar);
   }
 })();

@@ -27,8 +27,11 @@ self.addEventListener("fetch", (event) => {
   if (event.request.method !== "GET") {
     return;
   }
+  // The folder's own address is its page.
+  const pedido = new URL(event.request.url).pathname === new URL(self.registration.scope).pathname
+    ? "index.html" : event.request;
   event.respondWith(
     caches.open(VERSION)
-      .then((copia) => copia.match(event.request, { ignoreSearch: true }))
+      .then((copia) => copia.match(pedido, { ignoreSearch: true }))
       .then((guardado) => guardado || fetch(event.request)));
 });

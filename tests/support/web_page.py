@@ -3,6 +3,7 @@
 controls found by their accessible names, as a screen reader finds them."""
 import functools
 import http.server
+from gzip import compress
 import os
 import shutil
 import sys
@@ -36,9 +37,10 @@ def require_browser():
 class Server:
     """Serves a folder on 127.0.0.1 at a port the system picks, from a thread,
     until stopped or for LIFETIME seconds. Records the paths asked for; a
-    path in `held` is answered only once release() is called."""
+    path in `held` is answered only once release() is called. With gzip,
+    sends what the browser accepts compressed so, as most web servers do."""
 
-    def __init__(self, folder, port=0, held=()):
+    def __init__(self, folder, port=0, held=(), gzip=False):
         self.requests = []
         self.gate = threading.Event()
         server = self
@@ -53,6 +55,19 @@ class Server:
                 server.requests.append(path)
                 if path in held and not server.gate.wait(LIFETIME):
                     return
+                file = self.translate_path(path)
+                if os.path.isdir(file):
+                    file = os.path.join(file, "index.html")
+                if gzip and "gzip" in self.headers.get("Accept-Encoding", "") and os.path.isfile(file):
+                    with open(file, "rb") as data:
+                        body = compress(data.read(), 9, mtime=0)
+                    self.send_response(200)
+                    self.send_header("Content-Type", self.guess_type(file))
+                    self.send_header("Content-Encoding", "gzip")
+                    self.send_header("Content-Length", str(len(body)))
+                    self.end_headers()
+                    self.wfile.write(body)
+                    return
                 super().do_GET()
 
             def log_message(self, *args):
@@ -60,6 +75,7 @@ class Server:
 
         self.httpd = http.server.ThreadingHTTPServer(("127.0.0.1", port),
                                                      functools.partial(Handler, directory=folder))
+        self.httpd.handle_error = lambda request, address: None  # a browser that hung up
         self.port = self.httpd.server_address[1]
         self.address = f"http://127.0.0.1:{self.port}/"
         threading.Thread(target=self.httpd.serve_forever, daemon=True).start()
