@@ -7,9 +7,13 @@
 #   window_shows COMMAND  runs COMMAND in the root on that server; its window must
 #                       show within 10 minutes and the program end on Esc
 #   leave_root          stops that server, unmounts and deletes the root
+# The packages a root downloads are kept for the next root of its suite,
+# which then finds them in its own apt's cache instead of downloading them
+# again; it still installs only what it asks for.
 
 source "$(dirname "${BASH_SOURCE[0]}")/virtual-display.sh"
-root="" mounted=()
+root="" root_suite="" mounted=()
+package_cache=${CALCULADOR_PACKAGE_CACHE:-/var/cache/calculador-fechas/paquetes}
 
 if ! command -v mmdebstrap >/dev/null; then
   DEBIAN_FRONTEND=noninteractive apt-get update -q >/dev/null
@@ -44,6 +48,10 @@ make_root() {
     [[ ! -x $root/usr/sbin/update-ca-certificates ]] || chroot "$root" update-ca-certificates >/dev/null
   fi
   printf '127.0.0.1 localhost\n::1 localhost ip6-localhost ip6-loopback\n' >"$root/etc/hosts"
+  root_suite=$1
+  mkdir -p "$package_cache/$1"
+  cp -l -n "$package_cache/$1"/*.deb "$root/var/cache/apt/archives/" 2>/dev/null ||
+    cp -n "$package_cache/$1"/*.deb "$root/var/cache/apt/archives/" 2>/dev/null || true
   for f in proc sys dev dev/pts; do mount --bind "/$f" "$root/$f" && mounted+=("$root/$f"); done
   mount -t tmpfs tmpfs "$root/dev/shm" && mounted+=("$root/dev/shm")
 }
@@ -77,6 +85,10 @@ window_shows() {
 leave_root() {
   local i
   stop_virtual_display
+  if [[ -n $root && -n $root_suite ]]; then
+    cp -l -n "$root/var/cache/apt/archives"/*.deb "$package_cache/$root_suite/" 2>/dev/null ||
+      cp -n "$root/var/cache/apt/archives"/*.deb "$package_cache/$root_suite/" 2>/dev/null || true
+  fi
   for ((i = ${#mounted[@]} - 1; i >= 0; i--)); do umount -l "${mounted[$i]}" 2>/dev/null || true; done
   mounted=()
   # Never delete while anything is still mounted inside the root.
