@@ -18,8 +18,7 @@ import tempfile
 
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "support"))
 from end_to_end import expect_ended_by_esc, fail, stop, wait_for  # noqa: E402
-from orca import WAIT, Listener, private_speech, stop_processes_of  # noqa: E402
-from virtual_display import start_session_bus, start_xvfb  # noqa: E402
+from orca import WAIT, hear_a_request, start_orca_desktop, stop_processes_of  # noqa: E402
 
 def xdotool(*args):
     subprocess.run(["xdotool", *args], check=True, capture_output=True, timeout=WAIT)
@@ -41,28 +40,7 @@ def main():
     home = tempfile.mkdtemp(prefix="orca-home-")
     children = []
     try:
-        private_speech(home)
-        runtime = os.path.join(home, "runtime")
-        os.mkdir(runtime, 0o700)
-        xvfb, display = start_xvfb()
-        children.append(xvfb)
-        session, env = start_session_bus(display)
-        children.extend(session)
-        os.environ["DISPLAY"] = display  # for xdotool
-        env.update(HOME=home, XDG_RUNTIME_DIR=runtime, XDG_CONFIG_HOME=os.path.join(home, ".config"),
-                   XDG_DATA_HOME=os.path.join(home, ".local", "share"), LANG="C.UTF-8")
-
-        ears = Listener()
-        orca_output = os.path.join(home, "orca.out")
-        with open(orca_output, "w", encoding="utf-8") as output:
-            children.append(subprocess.Popen(["orca", "--replace", "--debug-file", ears.path], env=env, stdout=output,
-                                             stderr=subprocess.STDOUT))
-        try:
-            ears.expect("Screen reader on")
-        except SystemExit:
-            with open(orca_output, encoding="utf-8", errors="replace") as output:
-                print(output.read()[-3000:])
-            fail("Orca did not start: see its output above")
+        env, ears = start_orca_desktop(home, children)
 
         window_program = subprocess.Popen([program], env=env)
         children.append(window_program)
@@ -73,14 +51,7 @@ def main():
         def keys(*strokes):
             xdotool("key", "--delay", "60", *strokes)
 
-        keys("7", "Tab")
-        ears.expect("Ingrese el mes")
-        keys("5", "Tab")
-        ears.expect("Ingrese el a\u00f1o")
-        keys("2", "0", "0", "3", "Return")
-        ears.expect("Mi\u00e9rcoles")
-        keys("Return")  # the same request again is spoken again
-        ears.expect("Mi\u00e9rcoles")
+        hear_a_request(keys, ears)
         keys("alt+c")
         ears.expect("Mi\u00e9rcoles")
         keys("shift+Tab", "BackSpace", "1", "3", "Return")

@@ -3,11 +3,13 @@ private home and sent nowhere, and what it says heard from its debug log."""
 import os
 import re
 import signal
+import subprocess
 import threading
 import time
 import tty
 
 from end_to_end import fail
+from virtual_display import start_session_bus, start_xvfb
 
 WAIT = 20  # seconds, for anything to be spoken
 SPOKEN = re.compile(r"SPEECH OUTPUT: '(.*?)'", re.DOTALL)
@@ -76,3 +78,46 @@ def stop_processes_of(home):
                     os.kill(int(pid), signal.SIGTERM)
         except OSError:
             pass
+
+
+def start_orca_desktop(home, children):
+    """A private X server and desktop session, with Orca started in it and
+    heard saying so; what is started goes into children. DISPLAY is set here
+    for xdotool. Gives the session's environment for the programs to run,
+    and what hears Orca."""
+    private_speech(home)
+    runtime = os.path.join(home, "runtime")
+    os.mkdir(runtime, 0o700)
+    xvfb, display = start_xvfb()
+    children.append(xvfb)
+    session, env = start_session_bus(display)
+    children.extend(session)
+    os.environ["DISPLAY"] = display
+    env.update(HOME=home, XDG_RUNTIME_DIR=runtime, XDG_CONFIG_HOME=os.path.join(home, ".config"),
+               XDG_DATA_HOME=os.path.join(home, ".local", "share"), LANG="C.UTF-8")
+    ears = Listener()
+    orca_output = os.path.join(home, "orca.out")
+    with open(orca_output, "w", encoding="utf-8") as output:
+        children.append(subprocess.Popen(["orca", "--replace", "--debug-file", ears.path], env=env, stdout=output,
+                                         stderr=subprocess.STDOUT))
+    try:
+        ears.expect("Screen reader on")
+    except SystemExit:
+        with open(orca_output, encoding="utf-8", errors="replace") as output:
+            print(output.read()[-3000:])
+        fail("Orca did not start: see its output above")
+    return env, ears
+
+
+def hear_a_request(keys, ears):
+    """From the day box: 7, 5 and 2003 typed box by box, and Enter twice.
+    Orca names each box by its caption and speaks the result each time, the
+    same result again too."""
+    keys("7", "Tab")
+    ears.expect("Ingrese el mes")
+    keys("5", "Tab")
+    ears.expect("Ingrese el a\u00f1o")
+    keys("2", "0", "0", "3", "Return")
+    ears.expect("Mi\u00e9rcoles")
+    keys("Return")
+    ears.expect("Mi\u00e9rcoles")

@@ -86,6 +86,13 @@ def expect_result(driver, text, what):
     wait_for(f"{text!r} in the result line ({what})", lambda: result_line(driver) == text, 10)
 
 
+def calculate(driver, day, month, year, expected, what):
+    """Types a date, clicks Calcular and expects that result."""
+    fill(driver, day, month, year)
+    named(driver, "Calcular").click()
+    expect_result(driver, expected, what)
+
+
 def open_page(driver, server):
     driver.get(server.address)
     wait_for("the page's form", lambda: driver.execute_script("return document.readyState") == "complete")
@@ -266,9 +273,7 @@ def telefono(folder):
                     fail(f"at {width} px a caption is not above its box")
             if layout["result"] < 16:
                 fail(f"at {width} px the result line's text is {layout['result']} px")
-            fill(driver, "7", "5", "2003")
-            named(driver, "Calcular").click()
-            expect_result(driver, "Mi\u00e9rcoles", f"at {width} px")
+            calculate(driver, "7", "5", "2003", "Mi\u00e9rcoles", f"at {width} px")
             checks += 8
         expect_quiet_console(driver)
     finally:
@@ -309,9 +314,7 @@ def sin_red(folder):
         server.stop()
         driver.refresh()
         wait_for("the page with no server", lambda: focused_name(driver) == DAY)
-        fill(driver, "7", "5", "2003")
-        named(driver, "Calcular").click()
-        expect_result(driver, "Mi\u00e9rcoles", "with no server")
+        calculate(driver, "7", "5", "2003", "Mi\u00e9rcoles", "with no server")
 
         server = Server(serve_second_version(folder), port)
         version = lambda: driver.execute_script("return document.documentElement.dataset.prueba || '1'")  # noqa: E731
@@ -329,9 +332,7 @@ def sin_red(folder):
         server.stop()
         driver.refresh()
         wait_for("the second version with no server", lambda: version() == "2" and focused_name(driver) == DAY)
-        fill(driver, "29", "2", "2000")
-        named(driver, "Calcular").click()
-        expect_result(driver, "Martes", "the second version, with no server")
+        calculate(driver, "29", "2", "2000", "Martes", "the second version, with no server")
         expect_quiet_console(driver)
     finally:
         driver.quit()
@@ -420,9 +421,7 @@ def desde(folder, address):
         driver.get(address)
         named(driver, "Calculador de fechas en el navegador").click()
         wait_for("the page from the download page's link", lambda: focused_name(driver) == DAY, 30)
-        fill(driver, "7", "5", "2003")
-        named(driver, "Calcular").click()
-        expect_result(driver, "Mi\u00e9rcoles", "opened from the download page")
+        calculate(driver, "7", "5", "2003", "Mi\u00e9rcoles", "opened from the download page")
         expect_quiet_console(driver)
     finally:
         driver.quit()
