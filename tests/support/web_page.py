@@ -119,14 +119,26 @@ def as_phone(driver, width, height=740):
     driver.execute_cdp_cmd("Emulation.setTouchEmulationEnabled", {"enabled": True, "maxTouchPoints": 5})
 
 
+_found = {}  # (driver, name) -> the control last found so, while it stays on the page
+
+
 def named(driver, name, seconds=10):
     """The one visible control whose accessible name is name."""
+    from selenium.common.exceptions import StaleElementReferenceException
+    known = _found.get((id(driver), name))
+    try:
+        if known is not None and known.is_displayed() and known.accessible_name == name:
+            return known
+    except StaleElementReferenceException:
+        pass
+
     def found():
         matches = [element for element in driver.find_elements(By.CSS_SELECTOR, "input, button, output, a, h1, h2, "
                                                                                 "[role]")
                    if element.is_displayed() and element.accessible_name == name]
         return matches[0] if len(matches) == 1 else None
-    return wait_for(f"one control named {name!r}", found, seconds)
+    _found[(id(driver), name)] = wait_for(f"one control named {name!r}", found, seconds)
+    return _found[(id(driver), name)]
 
 
 def focused_name(driver):
