@@ -7,7 +7,8 @@
 #include <array>
 #include <chrono>
 #include <cstdint>
-#include <cstdio>
+#include <iomanip>
+#include <iostream>
 #include <string>
 #include <vector>
 
@@ -42,7 +43,7 @@ int main()
         const std::u16string dia = digits(1 + next() % 28);
         const std::u16string mes = digits(1 + next() % 12);
         const std::u16string anio = digits(1000 + next() % 9000);
-        requests.push_back({dia + mes + anio, static_cast<std::int32_t>(dia.size()),
+        requests.push_back({std::u16string(dia).append(mes).append(anio), static_cast<std::int32_t>(dia.size()),
                             static_cast<std::int32_t>(mes.size()), static_cast<std::int32_t>(anio.size())});
     }
 
@@ -62,6 +63,7 @@ int main()
         nanoseconds = took.count() / kPerRound;
     }
     std::sort(perRequest.begin(), perRequest.end());
-    std::printf("%.1f ns por petición (mediana de %d rondas; %u)\n", perRequest[kRounds / 2], kRounds, shown);
+    std::cout << std::fixed << std::setprecision(1) << perRequest[kRounds / 2] << " ns por petición (mediana de "
+              << kRounds << " rondas; " << shown << ")\n";
     return 0;
 }

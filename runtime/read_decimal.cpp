@@ -215,7 +215,7 @@ DecimalReading readDecimalExactly(const std::string& ascii)
 
     // Drop the bits a Double has no room for: all but 53, and more below the
     // smallest normal number, where the last bit kept is worth 2^-1074.
-    std::int64_t dropped = std::bit_width(quotient) - 53;
+    std::int64_t dropped = static_cast<std::int64_t>(std::bit_width(quotient)) - 53;
     std::int64_t lastBit = dropped - scale;
     if (lastBit < -1074) {
         dropped += -1074 - lastBit;
