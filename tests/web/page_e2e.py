@@ -373,6 +373,9 @@ def instalable(folder):
 
 
 def axe(folder, axe_min_js):
+    if not os.path.isfile(axe_min_js):
+        print(f"COULD NOT RUN: no axe-core at {axe_min_js} (its fixture, web_axe_core, says why)")
+        sys.exit(77)
     with open(axe_min_js, encoding="utf-8") as file:
         axe_source = file.read()
     server = Server(folder)
