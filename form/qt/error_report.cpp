@@ -19,7 +19,8 @@ void showReport(QWidget* parent, const QString& text)
     box.button(QMessageBox::Ok)->setText(toQString(form1::kReportButton));
     // Screen readers speak the labels of an alert as it appears, but pass
     // over a label that takes the focus, as newer Qt makes a message's text.
-    // Ctrl+C still copies the whole report.
+    // So the text cannot be selected: Qt's message box copies itself with
+    // Ctrl+C only on Windows, and here being heard comes first.
     box.setTextInteractionFlags(Qt::NoTextInteraction);
     box.exec();
 }
