@@ -8,9 +8,9 @@
 # and its manual page reads. In the first root, a second release, 1.0.1.0,
 # made into the same repository, comes with apt-get upgrade; apt refuses a
 # package with one byte changed, installing nothing, and a repository signed
-# with another key. Last, the download page passes in Chromium
-# (check_download_page.py), and its link to the web page opens a page that
-# calculates; where axe-core cannot be had from the npm
+# with another key. Last, the download page's link to the web page opens a
+# page that calculates, and the download page passes in Chromium
+# (check_download_page.py); where axe-core cannot be had from the npm
 # registry, the test says so and exits 77, all else checked. Needs root, the
 # Debian mirror and the npm registry, Xvfb and xdotool.
 # usage: check_delivery.sh SOURCE_DIR [SUITE...]     (bookworm trixie unless named)
@@ -152,9 +152,9 @@ for suite in "$@"; do
 done
 echo "== the download page in a browser"
 "$source_dir/scripts/install-deps.sh" page >/dev/null
+/usr/bin/python3 "$source_dir/tests/web/page_e2e.py" "$dist/web" desde "$address" || fail "the web page from the download page"
 "$source_dir/tests/web/axe_core.sh" "$work/node" ||
-  { echo "delivery: everything but the page in a browser checked"; exit 77; }
+  { echo "delivery: everything but the download page's accessibility checked"; exit 77; }
 /usr/bin/python3 "$source_dir/tests/package/check_download_page.py" "$dist" "$address" \
   "$work/node/node_modules/axe-core/axe.min.js" || fail "the download page"
-/usr/bin/python3 "$source_dir/tests/web/page_e2e.py" "$dist/web" desde "$address" || fail "the web page from the download page"
 echo "delivery: installed from the page's lines on Debian $*, upgraded, both refusals seen, the page passes and its web page calculates."
