@@ -7,7 +7,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-scripts/install-deps.sh test
+scripts/install-deps.sh bench
 cmake -S . -B build-bench -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF -DCALCULADOR_BENCHMARKS=ON >/dev/null
 cmake --build build-bench -j"$(nproc)" --target weekday_bench bare_window calculador-fechas web_request_bench
 

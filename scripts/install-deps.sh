@@ -15,6 +15,7 @@
 #   scripts/install-deps.sh release     making a release
 #   scripts/install-deps.sh page        checking its download page in a browser
 #   scripts/install-deps.sh web         building the web page and serving it here
+#   scripts/install-deps.sh bench       the benchmarks (the Windows one adds its own)
 #   scripts/install-deps.sh test        everything every test needs
 # Several words may be given at once.
 set -euo pipefail
@@ -29,6 +30,8 @@ windows=("${cross[@]}" "${sign[@]}" googletest wine openssl xvfb xdotool imagema
 release=(mmdebstrap git gnupg apt-utils zip python3 "${sign[@]}")
 page=(chromium chromium-driver python3-selenium npm ca-certificates)
 web=(cmake make g++ emscripten nodejs python3)
+bench=("${run[@]}" "${display[@]}" "${web[@]}" libbenchmark-dev dbus at-spi2-core sway
+       chromium chromium-driver python3-selenium)
 test=(
   "${run[@]}" "${package[@]}" "${windows[@]}" "${release[@]}" "${web[@]}"
   "${page[@]}"                                               # the web page, used as people use it
@@ -47,8 +50,8 @@ test=(
 wanted=()
 for group in "$@"; do
   case "$group" in
-    run | display | package | screenshot | cross | sign | windows | release | page | web | test) declare -n list=$group; wanted+=("${list[@]}") ;;
-    *) echo "uso: $0 run|display|package|screenshot|cross|sign|windows|release|page|web|test…" >&2; exit 2 ;;
+    run | display | package | screenshot | cross | sign | windows | release | page | web | bench | test) declare -n list=$group; wanted+=("${list[@]}") ;;
+    *) echo "uso: $0 run|display|package|screenshot|cross|sign|windows|release|page|web|bench|test…" >&2; exit 2 ;;
   esac
 done
 
