@@ -149,10 +149,12 @@ def result_line(driver):
     return driver.find_element(By.CSS_SELECTOR, "output").text
 
 
-def expect_quiet_console(driver):
+def expect_quiet_console(driver, within=None):
     """Nothing the page did was refused or failed: no error in its console,
-    a Content-Security-Policy refusal among them."""
-    errors = [entry["message"] for entry in driver.get_log("browser") if entry["level"] == "SEVERE"]
+    a Content-Security-Policy refusal among them. Given an address, only
+    what concerns the page under it counts."""
+    errors = [entry["message"] for entry in driver.get_log("browser") if entry["level"] == "SEVERE"
+              and not (within and entry["message"].startswith("http") and not entry["message"].startswith(within))]
     if errors:
         fail("the page's console has errors:\n  " + "\n  ".join(errors))
 

@@ -425,7 +425,7 @@ def desde(folder, address):
         named(driver, "Calculador de fechas en el navegador").click()
         wait_for("the page from the download page's link", lambda: focused_name(driver) == DAY, 30)
         calculate(driver, "7", "5", "2003", "Mi\u00e9rcoles", "opened from the download page")
-        expect_quiet_console(driver)
+        expect_quiet_console(driver, within=address + "web/")  # the download page is checked on its own
     finally:
         driver.quit()
     print("1 passed, 0 failed")
