@@ -19,7 +19,9 @@ run-clang-tidy -p "$build" -quiet "$here/(runtime|calc|form|tests|bench|fuzz)/" 
   { sed 's/\x1b\[[0-9;]*m//g' "$build/clang-tidy.log" | grep -E -A3 "(warning|error):"; exit 1; }
 
 echo "== cppcheck"
+# Newer cppcheck notes, as an error, that it stopped following branches in a
+# long function: a remark on its own effort, not on the code.
 cppcheck --project="$build/compile_commands.json" --library=qt --library=googletest \
   --enable=warning,performance,portability --inline-suppr --error-exitcode=1 -q \
-  --suppress=missingIncludeSystem --suppress='*:/usr/*' --suppress='*:*_autogen/*'
+  --suppress=missingIncludeSystem --suppress=normalCheckLevelMaxBranches --suppress='*:/usr/*' --suppress='*:*_autogen/*'
 echo "Static checks clean."
