@@ -57,13 +57,13 @@ Form1::Form1(QWidget* parent, form1::Calculation calcular)
         if (control.ownFont) {
             widget->setFont(qtFont(form1::kControlFont));
         }
+        controls_.at(form1::indexOf(control.id)) = widget;
     }
-    findControls();
 
     // Each caption names its box, which is how a screen reader announces it.
     for (const form1::Control& control : form1::kControls) {
         if (control.captionOf) {
-            named<QLabel>(control.id)->setBuddy(named<QWidget>(*control.captionOf));
+            made<QLabel>(control.id)->setBuddy(made<QWidget>(*control.captionOf));
         }
     }
     QWidget* previous = nullptr;
@@ -71,7 +71,7 @@ Form1::Form1(QWidget* parent, form1::Calculation calcular)
         if (!form1::takesFocus(form1::control(id))) {
             continue;
         }
-        QWidget* widget = named<QWidget>(id);
+        QWidget* widget = made<QWidget>(id);
         if (previous == nullptr) {
             widget->setFocus();
         } else {
@@ -80,8 +80,8 @@ Form1::Form1(QWidget* parent, form1::Calculation calcular)
         previous = widget;
     }
 
-    connect(CmdCalcular, &QPushButton::clicked, this, &Form1::CmdCalcular_Click);
-    connect(cmdsalir, &QPushButton::clicked, this, &Form1::cmdsalir_Click);
+    connect(made<QPushButton>(form1::Id::CmdCalcular), &QPushButton::clicked, this, &Form1::CmdCalcular_Click);
+    connect(made<QPushButton>(form1::Id::cmdsalir), &QPushButton::clicked, this, &Form1::cmdsalir_Click);
 }
 
 QWidget* Form1::makeControl(const form1::Control& control)
@@ -116,43 +116,32 @@ QWidget* Form1::makeControl(const form1::Control& control)
     return nullptr;
 }
 
-void Form1::findControls()
-{
-    using form1::Id;
-    txtDia = named<QLineEdit>(Id::txtDia);
-    txtmes = named<QLineEdit>(Id::txtmes);
-    txtanio = named<QLineEdit>(Id::txtanio);
-    CmdCalcular = named<QPushButton>(Id::CmdCalcular);
-    cmdsalir = named<QPushButton>(Id::cmdsalir);
-    lblsalida = named<LineaDeResultado>(Id::lblsalida);
-}
-
 template <typename T>
-T* Form1::named(form1::Id id) const
+T* Form1::made(form1::Id id) const
 {
-    T* found = findChild<T*>(qtName(form1::control(id).name), Qt::FindDirectChildrenOnly);
-    if (found == nullptr) {
-        throw std::logic_error("Form1: no control " + std::string(form1::control(id).name));
+    T* control = qobject_cast<T*>(controls_.at(form1::indexOf(id)));
+    if (control == nullptr) {
+        throw std::logic_error("Form1: " + std::string(form1::control(id).name) + " was not made as that kind");
     }
-    return found;
+    return control;
 }
 
 std::u16string Form1::textoDeAnio() const
 {
-    return txtanio->text().toStdU16String();
+    return made<QLineEdit>(form1::Id::txtanio)->text().toStdU16String();
 }
 std::u16string Form1::textoDeMes() const
 {
-    return txtmes->text().toStdU16String();
+    return made<QLineEdit>(form1::Id::txtmes)->text().toStdU16String();
 }
 std::u16string Form1::textoDeDia() const
 {
-    return txtDia->text().toStdU16String();
+    return made<QLineEdit>(form1::Id::txtDia)->text().toStdU16String();
 }
 
 void Form1::mostrarSalida(std::u16string_view texto)
 {
-    lblsalida->mostrar(toQString(texto));
+    made<LineaDeResultado>(form1::Id::lblsalida)->mostrar(toQString(texto));
 }
 
 // A dialog centres itself when first shown, and so tells the window manager
@@ -165,7 +154,7 @@ void Form1::showEvent(QShowEvent* event)
 // Esc, and closing the window, both end the program as "Salir" does.
 void Form1::reject()
 {
-    atTheBoundary([this] { named<QPushButton>(form1::cancelButton().id)->click(); });
+    atTheBoundary([this] { made<QPushButton>(form1::cancelButton().id)->click(); });
 }
 
 void Form1::CmdCalcular_Click()

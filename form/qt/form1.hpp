@@ -1,20 +1,15 @@
 #pragma once
 
 #include <QDialog>
+#include <array>
 #include <cstdint>
 #include <string_view>
 
 #include "calc/calcular.hpp"
 #include "calc/formulario.hpp"
 #include "form/calcular_o_informar.hpp"
+#include "form/form1_layout.hpp"
 
-namespace form1 {
-struct Control;
-enum class Id : std::uint8_t;
-}  // namespace form1
-class LineaDeResultado;
-class QLineEdit;
-class QPushButton;
 
 // The program's only window, in Qt: day, month and year boxes under their
 // captions, "Calcular" with the result line below it, and "Salir", built
@@ -26,7 +21,6 @@ class Form1 final : public QDialog, public calc::Formulario {
     Q_OBJECT
 
 public:
-    // Throws std::logic_error if a control of the table cannot be found.
     explicit Form1(QWidget* parent = nullptr, form1::Calculation calcular = calc::CmdCalcular_Click);
 
     [[nodiscard]] std::u16string textoDeAnio() const override;
@@ -49,15 +43,10 @@ private:
     template <typename Event>
     void atTheBoundary(Event event);
     QWidget* makeControl(const form1::Control& control);
-    void findControls();  // the members, by the names the table gives
+    // The control made for the table's id, as the kind it was made.
     template <typename T>
-    T* named(form1::Id id) const;
+    T* made(form1::Id id) const;
 
     form1::Calculation calcular_;
-    QLineEdit* txtDia = nullptr;
-    QLineEdit* txtmes = nullptr;
-    QLineEdit* txtanio = nullptr;
-    QPushButton* CmdCalcular = nullptr;
-    QPushButton* cmdsalir = nullptr;
-    LineaDeResultado* lblsalida = nullptr;
+    std::array<QWidget*, form1::kControls.size()> controls_{};  // at each control's index
 };
