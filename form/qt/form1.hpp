@@ -10,7 +10,6 @@
 #include "form/calcular_o_informar.hpp"
 #include "form/form1_layout.hpp"
 
-
 // The program's only window, in Qt: day, month and year boxes under their
 // captions, "Calcular" with the result line below it, and "Salir", built
 // from the window's table.
