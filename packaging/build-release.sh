@@ -9,7 +9,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 out=$1
 : "${SOURCE_DATE_EPOCH:?}"
-source scripts/source-tree.sh
+source scripts/lib/source-tree.sh
 version=$(source_version .)
 jobs=$(nproc)
 mkdir -p "$out"

@@ -31,7 +31,7 @@ echo "Una petición por la interfaz de la página: nativa, $native; en WebAssemb
 awk -v a="${wasm%% *}" -v b="${native%% *}" 'BEGIN { printf "razón WebAssembly / nativa: %.2f\n", a / b }'
 
 echo "== The Windows program under Wine"
-source scripts/wine-session.sh
+source scripts/lib/wine-session.sh
 scripts/install-deps.sh windows
 cmake -S . -B build-bench-windows --toolchain cmake/mingw-w64-x86_64.cmake -DCMAKE_BUILD_TYPE=Release \
   -DCALCULADOR_BENCHMARKS=ON >/dev/null

@@ -9,7 +9,7 @@ cd "$(dirname "$0")/.."
 prefix=${CALCULADOR_PREFIX:-/usr/local}
 
 echo "Compilando en build/…"
-scripts/build-program.sh
+scripts/lib/build-program.sh
 echo "Instalando en $prefix…"
 cmake --install build --prefix "$prefix" --strip >/dev/null
 # Lo instalado, para que uninstall.sh lo quite aunque build/ ya no esté.

@@ -4,7 +4,7 @@
 # for its compile_commands.json.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-source scripts/source-tree.sh
+source scripts/lib/source-tree.sh
 build=${1:-build}
 mapfile -d '' sources < <(source_files . | grep -z '\.[ch]pp$')
 

@@ -30,8 +30,8 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 [[ $(id -u) == 0 ]] || { echo "$0: hace falta ser root para crear el sistema de compilación (sudo o su)" >&2; exit 2; }
 scripts/install-deps.sh release
-source scripts/source-tree.sh
-source scripts/fresh-root.sh
+source scripts/lib/source-tree.sh
+source scripts/lib/fresh-root.sh
 trap leave_root EXIT
 trap 'exit 130' INT TERM  # so that the root is left even then
 # Nothing of the caller's clock, zone, language or umask reaches a file.

@@ -13,8 +13,8 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 (($#)) || set -- trixie bookworm
 [[ $(id -u) == 0 ]] || { echo "$0: hace falta ser root para crear los sistemas y entrar en ellos" >&2; exit 2; }
-source scripts/fresh-root.sh
-source scripts/source-tree.sh
+source scripts/lib/fresh-root.sh
+source scripts/lib/source-tree.sh
 trap leave_root EXIT
 trap 'exit 130' INT TERM  # so that the root is left even then
 

@@ -5,8 +5,8 @@
 # not run and exits 77.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-source scripts/wine-session.sh
-source scripts/virtual-display.sh
+source scripts/lib/wine-session.sh
+source scripts/lib/virtual-display.sh
 
 scripts/install-deps.sh windows
 # Under Wine every test is a system test; warnings fatal.

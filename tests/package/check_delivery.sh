@@ -18,8 +18,8 @@ set -euo pipefail
 source_dir=$(readlink -f "$1")
 shift
 (($#)) || set -- bookworm trixie
-source "$source_dir/scripts/fresh-root.sh"
-source "$source_dir/scripts/source-tree.sh"
+source "$source_dir/scripts/lib/fresh-root.sh"
+source "$source_dir/scripts/lib/source-tree.sh"
 source "$source_dir/tests/support/throwaway_keys.sh"
 work=$(mktemp -d /tmp/delivery-check.XXXXXX)
 server=""

@@ -8,7 +8,7 @@
 # usage: check_distribution_build.sh SOURCE_DIR
 set -euo pipefail
 source_dir=$(readlink -f "$1")
-source "$source_dir/scripts/source-tree.sh"
+source "$source_dir/scripts/lib/source-tree.sh"
 work=$(mktemp -d /tmp/distribution-build.XXXXXX)
 trap 'rm -rf "$work"' EXIT
 fail() { echo "distribution build: $*" >&2; exit 1; }

@@ -8,8 +8,8 @@
 # usage: check_readme_commands.sh SOURCE_DIR
 set -euo pipefail
 source_dir=$(readlink -f "$1")
-source "$source_dir/scripts/fresh-root.sh"
-source "$source_dir/scripts/source-tree.sh"
+source "$source_dir/scripts/lib/fresh-root.sh"
+source "$source_dir/scripts/lib/source-tree.sh"
 trap leave_root EXIT
 trap 'exit 130' INT TERM  # so that the root is left even then
 fail() { echo "README commands: $*" >&2; exit 1; }

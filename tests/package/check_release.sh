@@ -14,8 +14,8 @@
 # usage: check_release.sh SOURCE_DIR
 set -euo pipefail
 source_dir=$(readlink -f "$1")
-source "$source_dir/scripts/fresh-root.sh"
-source "$source_dir/scripts/source-tree.sh"
+source "$source_dir/scripts/lib/fresh-root.sh"
+source "$source_dir/scripts/lib/source-tree.sh"
 source "$source_dir/tests/support/throwaway_keys.sh"
 work=$(mktemp -d /tmp/release-check.XXXXXX)
 finish() { leave_root; rm -rf "$work"; }

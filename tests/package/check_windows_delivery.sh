@@ -9,9 +9,9 @@
 # usage: check_windows_delivery.sh DIST SOURCE_DIR
 set -euo pipefail
 dist=$(readlink -f "$1") source_dir=$(readlink -f "$2")
-source "$source_dir/scripts/virtual-display.sh"
-source "$source_dir/scripts/wine-session.sh"
-source "$source_dir/scripts/source-tree.sh"
+source "$source_dir/scripts/lib/virtual-display.sh"
+source "$source_dir/scripts/lib/wine-session.sh"
+source "$source_dir/scripts/lib/source-tree.sh"
 work=$(mktemp -d /tmp/windows-delivery.XXXXXX)
 finish() {
   end_wine_session

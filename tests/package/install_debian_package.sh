@@ -7,7 +7,7 @@
 set -euo pipefail
 deb=$(readlink -f "$1"/*.deb)
 name=$(basename "$deb")
-source "$(dirname "$(readlink -f "$0")")/../../scripts/fresh-root.sh"
+source "$(dirname "$(readlink -f "$0")")/../../scripts/lib/fresh-root.sh"
 trap leave_root EXIT
 trap 'exit 130' INT TERM  # so that the root is left even then
 fail() { echo "FAIL: $*"; exit 1; }

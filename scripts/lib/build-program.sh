@@ -3,7 +3,7 @@
 # needs, then the program and its documents built optimised in build/,
 # without the tests.
 set -euo pipefail
-cd "$(dirname "$0")/.."
+cd "$(dirname "$0")/../.."
 
 scripts/install-deps.sh run
 cmake -S . -B build -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF -DCALCULADOR_BENCHMARKS=OFF >/dev/null
