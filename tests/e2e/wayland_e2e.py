@@ -26,12 +26,12 @@ import tempfile
 HERE = os.path.dirname(os.path.abspath(__file__))
 sys.path.insert(0, os.path.join(HERE, "..", "support"))
 sys.path.insert(0, HERE)
+from accessible import accessible_tree, application, shown  # noqa: E402
 from drawn_text import Screenshot, read_lines  # noqa: E402
 from end_to_end import expect_ended_by_esc, fail, stop, wait_for  # noqa: E402
 from orca import Listener, private_speech, stop_processes_of  # noqa: E402
 from virtual_display import start_session_bus, start_xvfb  # noqa: E402
 from wayland_session import screenshot, start_sway, windows, wtype  # noqa: E402
-from window_e2e import accessible_tree, application, shown  # noqa: E402
 
 import gi
 

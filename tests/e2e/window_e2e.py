@@ -16,6 +16,7 @@ import subprocess
 import sys
 
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "support"))
+from accessible import accessible_tree, application, shown  # noqa: E402
 from end_to_end import expect_ended_by_esc, fail, stop, wait_for  # noqa: E402
 from virtual_display import start_session_bus, start_xvfb  # noqa: E402
 
@@ -31,28 +32,6 @@ WAIT = 15  # seconds, for the program to end, and for each xdotool
 def xdotool(*args):
     """Also bounds its --sync waits: a hung one fails the test by its timeout."""
     return subprocess.run(["xdotool", *args], check=True, capture_output=True, text=True, timeout=WAIT).stdout.strip()
-
-
-def accessible_tree(root):
-    """Every accessible object under root, depth first."""
-    stack = [root]
-    while stack:
-        node = stack.pop()
-        yield node
-        stack.extend(node.get_child_at_index(i) for i in range(node.get_child_count()))
-
-
-def application(pid):
-    desktop = Atspi.get_desktop(0)
-    for i in range(desktop.get_child_count()):
-        app = desktop.get_child_at_index(i)
-        if app is not None and app.get_process_id() == pid:
-            return app
-    return None
-
-
-def shown(app, role):
-    return [node.get_name() for node in accessible_tree(app) if node.get_role() == role]
 
 
 def main():
