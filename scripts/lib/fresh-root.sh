@@ -4,8 +4,8 @@
 #   make_root SUITE     a minbase root of the suite in $root, /proc, /sys and /dev in place
 #   in_root COMMAND     runs COMMAND there as root, bare environment, no display
 #   show_root_on_x      an X server out here, its socket seen in the root: sets $display
-#   window_shows COMMAND  runs COMMAND in the root on that server; its window must
-#                       show within 10 minutes and the program end on Esc
+#   window_shows COMMAND [SECONDS]  runs COMMAND in the root on that server; its
+#                       window must show within SECONDS (600) and the program end on Esc
 #   leave_root          stops that server, unmounts and deletes the root
 # The packages a root downloads are kept for the next root of its suite,
 # which then finds them in its own apt's cache instead of downloading them
@@ -70,11 +70,11 @@ show_root_on_x() {
 }
 
 window_shows() {
-  local program window
+  local program window seconds=${2:-600}
   in_root "export DISPLAY=:$display && $1" &
   program=$!
-  window=$(DISPLAY=:$display timeout 600 xdotool search --sync --onlyvisible --name '^Calculador de fechas$' |
-    head -n1) || { echo "no window within 600 s of: $1" >&2; return 1; }
+  window=$(DISPLAY=:$display timeout "$seconds" xdotool search --sync --onlyvisible --name '^Calculador de fechas$' |
+    head -n1) || { echo "no window within $seconds s of: $1" >&2; return 1; }
   DISPLAY=:$display timeout 20 xdotool windowfocus --sync "$window" key Escape ||
     { echo "the window took no focus within 20 s" >&2; return 1; }
   for _ in $(seq 100); do kill -0 "$program" 2>/dev/null || break; sleep 0.2; done
