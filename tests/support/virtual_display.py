@@ -1,21 +1,27 @@
-"""A private X server and desktop session for the scripts that drive the real window."""
+"""A private X server and desktop session for the scripts that drive the real window.
+
+Shell scripts start their X server here too:
+    virtual_display.py SIZE    starts Xvfb of SIZE (e.g. 800x600) and prints
+                               its display number and process id, leaving it running
+"""
 import os
 import select
 import subprocess
+import sys
 import time
 
 WAIT = 20  # seconds, for a server to come up
 
 
-def start_xvfb():
+def start_xvfb(size="1024x768"):
     """Starts Xvfb on a free display; gives the process and the display name."""
     read_end, write_end = os.pipe()
     # -noreset: by default the server starts afresh each time its last client
     # leaves, and a program connecting just then is refused: each xdotool that
     # looks for a window not yet shown is such a last client.
-    server = subprocess.Popen(["Xvfb", "-displayfd", str(write_end), "-screen", "0", "1024x768x24", "-nolisten", "tcp",
-                               "-noreset"],
-                              pass_fds=[write_end], stderr=subprocess.DEVNULL)
+    server = subprocess.Popen(["Xvfb", "-displayfd", str(write_end), "-screen", "0", f"{size}x24", "-nolisten",
+                               "tcp", "-noreset"],
+                              pass_fds=[write_end], stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
     os.close(write_end)
     with os.fdopen(read_end) as pipe:
         display = _first_line(pipe)
@@ -67,3 +73,8 @@ def _has_owner(name, env):
                             "/org/freedesktop/DBus", "org.freedesktop.DBus.NameHasOwner", f"string:{name}"],
                            env=env, capture_output=True, text=True, timeout=WAIT)
     return "boolean true" in reply.stdout
+
+
+if __name__ == "__main__":
+    started, name = start_xvfb(sys.argv[1])
+    print(name.lstrip(":"), started.pid)
