@@ -14,9 +14,15 @@ inline std::wstring toWide(std::u16string_view text)
     return {text.begin(), text.end()};
 }
 
-inline std::u16string windowText(HWND window)
+inline std::wstring wideWindowText(HWND window)
 {
     std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(window)) + 1, L'\0');
     text.resize(static_cast<std::size_t>(GetWindowTextW(window, text.data(), static_cast<int>(text.size()))));
+    return text;
+}
+
+inline std::u16string windowText(HWND window)
+{
+    const std::wstring text = wideWindowText(window);
     return {text.begin(), text.end()};
 }

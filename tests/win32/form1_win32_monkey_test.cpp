@@ -83,8 +83,8 @@ TEST_F(Form1Monkey, RandomKeysNeverBreakTheWindow)
         ASSERT_FALSE(ended) << context;
         ASSERT_TRUE(IsWindowVisible(form->window())) << context;
         ASSERT_TRUE(kResults.contains(salida())) << context;
-        ASSERT_LE(textOf(control(form1::Id::txtmes)).size(), 2U) << context;
-        ASSERT_LE(textOf(control(form1::Id::txtanio)).size(), 4U) << context;
+        ASSERT_LE(wideWindowText(control(form1::Id::txtmes)).size(), 2U) << context;
+        ASSERT_LE(wideWindowText(control(form1::Id::txtanio)).size(), 4U) << context;
     }
     KillTimer(nullptr, dismisser);
     std::printf("%d error reports dismissed\n", reports);

@@ -47,7 +47,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST_F(Form1Window, TitleSizeAndPlaces)
 {
-    EXPECT_EQ(textOf(form->window()), L"Calculador de fechas");
+    EXPECT_EQ(wideWindowText(form->window()), L"Calculador de fechas");
     HDC screen = GetDC(nullptr);
     const int dpiX = GetDeviceCaps(screen, LOGPIXELSX);
     const int dpiY = GetDeviceCaps(screen, LOGPIXELSY);
@@ -83,7 +83,7 @@ TEST_F(Form1Window, TitleSizeAndPlaces)
         EXPECT_EQ(shown.top, twipsToPixels(place.twips.top, dpiY));
         EXPECT_EQ(shown.right - shown.left, twipsToPixels(place.twips.width, dpiX));
         EXPECT_EQ(shown.bottom - shown.top, twipsToPixels(place.twips.height, dpiY));
-        EXPECT_EQ(textOf(control(place.id)), place.caption);
+        EXPECT_EQ(wideWindowText(control(place.id)), place.caption);
     }
 }
 
@@ -94,7 +94,7 @@ RECT textExtent(HWND control, UINT format)
     GetClientRect(control, &box);
     HDC drawing = GetDC(control);
     const HGDIOBJ previous = SelectObject(drawing, reinterpret_cast<HGDIOBJ>(SendMessageW(control, WM_GETFONT, 0, 0)));
-    DrawTextW(drawing, textOf(control).c_str(), -1, &box, format | DT_CALCRECT);
+    DrawTextW(drawing, wideWindowText(control).c_str(), -1, &box, format | DT_CALCRECT);
     SelectObject(drawing, previous);
     ReleaseDC(control, drawing);
     return box;
@@ -117,7 +117,7 @@ bool inkBelowItsHeight(HWND label)
         SelectObject(drawing, reinterpret_cast<HGDIOBJ>(SendMessageW(label, WM_GETFONT, 0, 0)));
     FillRect(drawing, &box, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
     SetBkMode(drawing, TRANSPARENT);
-    DrawTextW(drawing, textOf(label).c_str(), -1, &box, DT_WORDBREAK);
+    DrawTextW(drawing, wideWindowText(label).c_str(), -1, &box, DT_WORDBREAK);
     bool ink = false;
     for (int y = height; y < box.bottom && !ink; ++y) {
         for (int x = 0; x < box.right && !ink; ++x) {
@@ -332,9 +332,9 @@ TEST_F(Form1Window, TabOrderFromTheDayBox)
 TEST_F(Form1Window, BoxLengths)
 {
     typeDate(L"123456789", L"123", L"200345");
-    EXPECT_EQ(textOf(control(form1::Id::txtDia)), L"123456789");
-    EXPECT_EQ(textOf(control(form1::Id::txtmes)), L"12");
-    EXPECT_EQ(textOf(control(form1::Id::txtanio)), L"2003");
+    EXPECT_EQ(wideWindowText(control(form1::Id::txtDia)), L"123456789");
+    EXPECT_EQ(wideWindowText(control(form1::Id::txtmes)), L"12");
+    EXPECT_EQ(wideWindowText(control(form1::Id::txtanio)), L"2003");
 }
 
 TEST_F(Form1Window, AltCAsksAndTypingAloneChangesNothing)
@@ -382,8 +382,8 @@ void CALLBACK dismissReport(HWND /*window*/, UINT /*message*/, UINT_PTR timer, D
     }
     KillTimer(nullptr, timer);
     const bool errorIcon = hasIcon(box);
-    reportShown =
-        textOf(GetDlgItem(box, 0xFFFF)) + (errorIcon ? L"|icon|" : L"|no icon|") + textOf(GetDlgItem(box, IDOK));
+    reportShown = wideWindowText(GetDlgItem(box, 0xFFFF)) + (errorIcon ? L"|icon|" : L"|no icon|") +
+                  wideWindowText(GetDlgItem(box, IDOK));
     PostMessageW(box, WM_COMMAND, IDOK, 0);
 }
 
@@ -403,8 +403,8 @@ TEST_F(Form1Window, OverflowIsReportedAndTheWindowKeepsItsTexts)
     EXPECT_EQ(reportShown, L"Error de ejecuci\u00F3n 6:\n\nDesbordamiento|icon|Aceptar");
     EXPECT_TRUE(IsWindowVisible(form->window()));
     EXPECT_EQ(salida(), L"Mi\u00E9rcoles");
-    EXPECT_EQ(textOf(control(form1::Id::txtmes)), L"-1");
-    EXPECT_EQ(textOf(control(form1::Id::txtanio)), L"2003");
+    EXPECT_EQ(wideWindowText(control(form1::Id::txtmes)), L"-1");
+    EXPECT_EQ(wideWindowText(control(form1::Id::txtanio)), L"2003");
 }
 
 // The error report's message as drawn, read before it is dismissed.

@@ -13,13 +13,7 @@
 
 #include "form/win32/form1.hpp"
 #include "form/win32/program.hpp"
-
-inline std::wstring textOf(HWND window)
-{
-    std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(window)) + 1, L'\0');
-    text.resize(static_cast<std::size_t>(GetWindowTextW(window, text.data(), static_cast<int>(text.size()))));
-    return text;
-}
+#include "form/win32/wide_text.hpp"
 
 class Form1Window : public ::testing::Test {
 protected:
@@ -77,7 +71,7 @@ protected:
     }
 
     [[nodiscard]] HWND control(form1::Id id) const { return form->control(id); }
-    [[nodiscard]] std::wstring salida() const { return textOf(control(form1::Id::lblsalida)); }
+    [[nodiscard]] std::wstring salida() const { return wideWindowText(control(form1::Id::lblsalida)); }
 
     std::unique_ptr<Form1> form;
 };
