@@ -12,6 +12,7 @@ extern "C" {
 // and then salida() is the report, and the program ends.
 char16_t* espacioParaLasCajas(std::int32_t unidades);
 
+// NOLINTNEXTLINE(performance-enum-size): the page's script reads a 32-bit return
 enum Respuesta : std::int32_t {
     kResultado = 0,        // salida() is the result line's new text
     kInforme = 1,          // the result line stays; salida() is the report of a run-time error
