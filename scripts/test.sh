@@ -1,11 +1,11 @@
 #!/usr/bin/env bash
 # Installs what is missing, then runs six stages: an optimised build with
 # every test of every tier (the release and the package tests among them);
-# the static checks; a build with AddressSanitizer and
-# UndefinedBehaviorSanitizer and its tests again (all but the package and
-# release ones, which a sanitised build never makes); the Windows program
-# under Wine; the web page, built with emscripten and tested under Node.js
-# and in Chromium; and a minute of fuzzing for each harness. Warnings are fatal.
+# a build with AddressSanitizer and UndefinedBehaviorSanitizer and its tests
+# again (all but the package and release ones, which a sanitised build never
+# makes); the Windows program under Wine; the web page, built with
+# emscripten and tested under Node.js and in Chromium; the static checks,
+# over the three builds' code; and a minute of fuzzing for each harness. Warnings are fatal.
 # The last lines say how many stages ran, and which could not run for want
 # of a tool the distribution lacks, and why, and which tests could not.
 set -euo pipefail
@@ -55,9 +55,6 @@ cmake -S . -B build-test -DCMAKE_BUILD_TYPE=Release "${every_test[@]}" -DCALCULA
 cmake --build build-test -j"$jobs"
 run_tests build-test
 
-stage "Análisis estático"
-scripts/lint.sh build-test
-
 stage "Compilación con AddressSanitizer y UndefinedBehaviorSanitizer, y sus pruebas"
 cmake -S . -B build-sanitize -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCALCULADOR_SANITIZE=ON "${every_test[@]}" >/dev/null
 cmake --build build-sanitize -j"$jobs"
@@ -76,6 +73,9 @@ stage "Página web, compilada con emscripten y probada con Node.js y en Chromium
 emcmake cmake -S . -B build-web -DCMAKE_BUILD_TYPE=Release "${every_test[@]}" >/dev/null
 cmake --build build-web -j"$jobs"
 run_tests build-web
+
+stage "Análisis estático"
+scripts/lint.sh build-test build-windows build-web
 
 stage "Fuzzing, un minuto por arnés"
 scripts/fuzz.sh 60

@@ -10,8 +10,8 @@
 
 #include <algorithm>
 #include <array>
-#include <cstdio>
 #include <fstream>
+#include <iostream>
 #include <iterator>
 #include <sstream>
 #include <stdexcept>
@@ -326,7 +326,7 @@ int main(int argc, char** argv)
     try {
         const std::vector<std::string> args(argv, argv + argc);
         if (args.size() != 3) {
-            std::fputs("uso: make_page FUENTES DESTINO\n", stderr);
+            std::cerr << "uso: make_page FUENTES DESTINO\n";
             return 2;
         }
         const std::string& fuentes = args[1];
@@ -335,7 +335,7 @@ int main(int argc, char** argv)
         escribir(destino + "/manifest.webmanifest", manifiesto());
         escribir(destino + "/sw.js", trabajador(fuentes, destino));
     } catch (const std::exception& error) {
-        std::fprintf(stderr, "make_page: %s\n", error.what());
+        std::cerr << "make_page: " << error.what() << '\n';
         return 1;
     }
     return 0;

@@ -1,5 +1,6 @@
 #include "form/win32/form1.hpp"
 
+#include <cmath>
 #include <system_error>
 #include <vector>
 
@@ -30,7 +31,7 @@ SIZE frameSize(int dpi)
 HFONT makeFont(const form1::Font& font, int dpi)
 {
     // A point is 1/72 inch; a negative height asks for the character height.
-    const int height = -static_cast<int>(font.points * dpi / 72.0 + 0.5);
+    const int height = -static_cast<int>(std::lround(font.points * dpi / 72.0));
     HFONT made =
         CreateFontW(height, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
                     CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, toWide(font.family).c_str());

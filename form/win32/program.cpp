@@ -66,7 +66,7 @@ int runProgram(HINSTANCE instance, int show)
 
 void deliverMessage(HWND form, MSG& message)
 {
-    if (!IsDialogMessageW(form, &message)) {
+    if (IsDialogMessageW(form, &message) == FALSE) {
         TranslateMessage(&message);
         DispatchMessageW(&message);
     }

@@ -7,7 +7,7 @@
 //                                answer, or the report of its error
 
 #include <cstdint>
-#include <cstdio>
+#include <iostream>
 #include <string>
 #include <string_view>
 
@@ -59,7 +59,7 @@ void everyDate()
                 }
             }
         }
-        std::printf("%d %s\n", year, web::hex(web::sha256(answers)).c_str());
+        std::cout << year << ' ' << web::hex(web::sha256(answers)) << '\n';
     }
 }
 
@@ -87,14 +87,19 @@ void randomTriples(long count)
         std::string line;
         for (const auto& text : {boxes[0], boxes[1], boxes[2], answer(boxes[0], boxes[1], boxes[2])}) {
             for (const char16_t unit : text) {
-                char escaped[8];
-                std::snprintf(escaped, sizeof escaped, unit >= 0x20 && unit < 0x7f ? "%c" : "\\u%04x",
-                              static_cast<unsigned>(unit));
-                line += escaped;
+                if (unit >= 0x20 && unit < 0x7f) {
+                    line += static_cast<char>(unit);
+                } else {
+                    constexpr std::string_view kHexDigits = "0123456789abcdef";
+                    line += "\\u";
+                    for (int shift = 12; shift >= 0; shift -= 4) {
+                        line += kHexDigits[(unit >> shift) & 0xFU];
+                    }
+                }
             }
             line += '|';
         }
-        std::puts(line.c_str());
+        std::cout << line << '\n';
     }
 }
 
@@ -102,15 +107,14 @@ void randomTriples(long count)
 
 int main(int argc, char** argv)
 {
-    static char buffer[1 << 16];
-    std::setvbuf(stdout, buffer, _IOFBF, sizeof buffer);
+    std::ios::sync_with_stdio(false);  // a buffered stream: hundreds of thousands of lines
     const std::string_view mode = argc > 1 ? argv[1] : "";
     if (mode == "fechas" && argc == 2) {
         everyDate();
     } else if (mode == "azar" && argc == 3) {
         randomTriples(std::stol(argv[2]));
     } else {
-        std::fputs("uso: web_differential fechas | azar N\n", stderr);
+        std::cerr << "uso: web_differential fechas | azar N\n";
         return 2;
     }
     return 0;

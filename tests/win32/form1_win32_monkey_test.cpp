@@ -9,6 +9,7 @@
 
 #include <cstdint>
 #include <cstdlib>
+#include <iostream>
 #include <random>
 #include <set>
 #include <string>
@@ -55,7 +56,7 @@ using Form1Monkey = Form1Window;
 TEST_F(Form1Monkey, RandomKeysNeverBreakTheWindow)
 {
     const std::uint32_t seed = seedFromEnvironment();
-    std::printf("MONKEY_SEED=%u\n", seed);
+    std::cout << "MONKEY_SEED=" << seed << '\n';
     std::mt19937 random(seed);
     std::discrete_distribution<int> strokes({70.0, 10.0, 4.0, 4.0, 10.0, 0.5});
     std::uniform_int_distribution<std::size_t> typed(0, kTyped.size() - 1);
@@ -87,7 +88,7 @@ TEST_F(Form1Monkey, RandomKeysNeverBreakTheWindow)
         ASSERT_LE(wideWindowText(control(form1::Id::txtanio)).size(), 4U) << context;
     }
     KillTimer(nullptr, dismisser);
-    std::printf("%d error reports dismissed\n", reports);
+    std::cout << reports << " error reports dismissed\n";
 
     // Held back until now: Esc ends the program.
     EXPECT_TRUE(press(VK_ESCAPE));

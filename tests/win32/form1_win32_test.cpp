@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <array>
 #include <cstddef>
 #include <cstdlib>
 #include <iterator>
@@ -220,19 +221,21 @@ class HighContrastScheme {
 public:
     HighContrastScheme(COLORREF background, COLORREF text)
     {
-        for (std::size_t i = 0; i < std::size(kElements); ++i) {
-            saved[i] = GetSysColor(kElements[i]);
+        for (std::size_t i = 0; i < kElements.size(); ++i) {
+            saved.at(i) = GetSysColor(kElements.at(i));
         }
         const COLORREF scheme[] = {background, text, background, text};
-        EXPECT_TRUE(SetSysColors(static_cast<int>(std::size(kElements)), kElements, scheme));
+        EXPECT_TRUE(SetSysColors(static_cast<int>(kElements.size()), kElements.data(), scheme));
     }
-    ~HighContrastScheme() { SetSysColors(static_cast<int>(std::size(kElements)), kElements, saved); }
+    ~HighContrastScheme() { SetSysColors(static_cast<int>(kElements.size()), kElements.data(), saved.data()); }
     HighContrastScheme(const HighContrastScheme&) = delete;
     HighContrastScheme& operator=(const HighContrastScheme&) = delete;
+    HighContrastScheme(HighContrastScheme&&) = delete;
+    HighContrastScheme& operator=(HighContrastScheme&&) = delete;
 
 private:
-    static constexpr INT kElements[] = {COLOR_BTNFACE, COLOR_BTNTEXT, COLOR_WINDOW, COLOR_WINDOWTEXT};
-    COLORREF saved[std::size(kElements)]{};
+    static constexpr std::array<INT, 4> kElements{COLOR_BTNFACE, COLOR_BTNTEXT, COLOR_WINDOW, COLOR_WINDOWTEXT};
+    std::array<COLORREF, kElements.size()> saved{};
 };
 
 constexpr std::pair<COLORREF, COLORREF> kHighContrastBlack{RGB(0, 0, 0), RGB(255, 255, 255)};
@@ -481,7 +484,7 @@ TEST_P(UnexpectedErrors, AreReportedAndEndTheProgramWithFailure)
     MSG message{};
     const ULONGLONG deadline = GetTickCount64() + 10'000;
     while (GetTickCount64() < deadline) {
-        if (!PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+        if (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE) == FALSE) {
             Sleep(5);
         } else if (message.message == WM_QUIT) {
             break;

@@ -9,8 +9,7 @@
 
 #include <windows.h>
 
-#include <cstdio>
-#include <string>
+#include <iostream>
 
 #include "form/win32/form1.hpp"
 
@@ -24,14 +23,14 @@ int wmain()
     GetClientRect(window, &client);
     POINT origin{};
     ClientToScreen(window, &origin);
-    std::printf("window %ld %ld %ld %ld\n", origin.x, origin.y, client.right, client.bottom);
+    std::cout << "window " << origin.x << ' ' << origin.y << ' ' << client.right << ' ' << client.bottom << '\n';
     for (const form1::Control& each : form1::kControls) {
         HWND control = GetDlgItem(window, controlId(each.id));
         RECT place{};
         GetWindowRect(control, &place);
         MapWindowPoints(nullptr, window, reinterpret_cast<POINT*>(&place), 2);
-        std::printf("%s %ld %ld %ld %ld\n", std::string(each.name).c_str(), place.left, place.top,
-                    place.right - place.left, place.bottom - place.top);
+        std::cout << each.name << ' ' << place.left << ' ' << place.top << ' ' << place.right - place.left << ' '
+                  << place.bottom - place.top << '\n';
     }
     return 0;
 }
