@@ -57,6 +57,21 @@ class Listener:
             time.sleep(0.1)
         fail(f"Orca did not say {phrases!r}; it said {self.utterances()[self.heard:]!r}")
 
+    def hear_out(self, silence=1.0):
+        """Waits until Orca has said nothing for that many seconds, as a
+        listener lets it finish before pressing the next key."""
+        deadline = time.monotonic() + WAIT
+        said = len(self.utterances())
+        quiet_since = time.monotonic()
+        while time.monotonic() < deadline:
+            time.sleep(0.1)
+            now = len(self.utterances())
+            if now != said:
+                said, quiet_since = now, time.monotonic()
+            elif time.monotonic() - quiet_since >= silence:
+                return
+        fail(f"Orca did not fall silent within {WAIT} s")
+
 
 def private_speech(home):
     """speech-dispatcher as configured system-wide, its sound sent to ALSA's

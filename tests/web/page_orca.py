@@ -29,29 +29,25 @@ def main():
     require_browser()
     if shutil.which("orca") is None:
         fail("Orca is not installed (Debian's orca package)")
-    from selenium import webdriver
-    from selenium.webdriver.chrome.service import Service
     folder = page_folder(sys.argv)
     home = tempfile.mkdtemp(prefix="orca-home-")
     children = []
     server = Server(folder)
-    driver = None
     try:
         env, ears = start_orca_desktop(home, children)
         env["DISPLAY"] = os.environ["DISPLAY"]
-
-        options = webdriver.ChromeOptions()
-        options.binary_location = shutil.which("chromium")
-        for flag in ("--no-sandbox", "--disable-gpu", "--disable-dev-shm-usage", "--disable-background-networking",
-                     "--disable-component-update", "--disable-sync", "--no-first-run", "--disable-quic",
-                     "--force-renderer-accessibility", "--window-size=800,600", "--window-position=0,0",
-                     f"--user-data-dir={os.path.join(home, 'chromium')}"):
-            options.add_argument(flag)
-        driver = webdriver.Chrome(options=options, service=Service(shutil.which("chromedriver"), env=env))
-        driver.set_page_load_timeout(60)
-        driver.get(server.address)
-        window = wait_for("Chromium's window", lambda: xdotool("search", "--onlyvisible", "--name",
-                                                               "Calculador de fechas").split(), WAIT)[0]
+        # Opened straight on the page, as from a link or the installed app:
+        # Orca 48 keeps hearing the first document of a window that navigates
+        # away from it, and would take the page's live region for another tab's.
+        children.append(subprocess.Popen(
+            ["chromium", "--no-sandbox", "--disable-gpu", "--disable-dev-shm-usage",
+             "--disable-background-networking", "--disable-component-update", "--disable-sync", "--no-first-run",
+             "--disable-quic", "--force-renderer-accessibility", "--window-size=800,600", "--window-position=0,0",
+             f"--user-data-dir={os.path.join(home, 'chromium')}", server.address],
+            env=env, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL))
+        window = wait_for("Chromium's window showing the page", lambda: subprocess.run(
+            ["xdotool", "search", "--onlyvisible", "--name", "Calculador de fechas"],
+            capture_output=True, text=True, timeout=WAIT).stdout.split(), 60)[0]
         xdotool("windowfocus", "--sync", window)
         ears.expect("Ingrese el d\u00eca")
 
@@ -66,12 +62,13 @@ def main():
         keys("BackSpace", "BackSpace", "minus", "1", "Return")
         heard = ears.expect("Error de ejecuci\u00f3n 6", "Desbordamiento", "Aceptar")
         print(f"Orca said for the report: {heard!r}")
+        # Orca 48 moves into the report in browse mode: Esc before it is done
+        # leaves its caret there, and the focus with it.
+        ears.hear_out()
         keys("Escape")
         ears.expect("Ingrese el mes")
         print("1 passed, 0 failed")
     finally:
-        if driver is not None:
-            driver.quit()
         server.stop()
         stop(children)
         stop_processes_of(home)
