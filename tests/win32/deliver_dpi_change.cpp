@@ -8,6 +8,7 @@
 
 #include <windows.h>
 
+#include <bit>
 #include <cwchar>
 
 #include "form/twips.hpp"
@@ -23,9 +24,7 @@ int wmain(int argc, wchar_t** argv)
     }
     HMODULE hookLibrary = LoadLibraryW(L"dpi_change_hook.dll");
     auto* hook =
-        hookLibrary != nullptr
-            ? reinterpret_cast<HOOKPROC>(reinterpret_cast<void*>(GetProcAddress(hookLibrary, "deliverDpiChange")))
-            : nullptr;
+        hookLibrary != nullptr ? std::bit_cast<HOOKPROC>(GetProcAddress(hookLibrary, "deliverDpiChange")) : nullptr;
     HHOOK installed =
         hook != nullptr ? SetWindowsHookExW(WH_GETMESSAGE, hook, hookLibrary, GetWindowThreadProcessId(window, nullptr))
                         : nullptr;
