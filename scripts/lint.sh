@@ -22,6 +22,9 @@ tidy() {
   shift 2
   run-clang-tidy -p "$build" -quiet "$@" "$here/($folders)/" >"$build/clang-tidy.log" 2>&1 ||
     { sed 's/\x1b\[[0-9;]*m//g' "$build/clang-tidy.log" | grep -E -A3 "(warning|error):"; exit 1; }
+  # A configuration clang-tidy cannot read is no reason for it to fail: it
+  # checks with its defaults instead, and says so only in passing.
+  ! grep -B2 -A2 "Error parsing" "$build/clang-tidy.log" || exit 1
 }
 
 echo "== clang-tidy"
