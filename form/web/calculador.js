@@ -1,9 +1,9 @@
 "use strict";
 // The window's behaviour in the page. The request is the program's own,
 // compiled to WebAssembly; this script hands it the boxes' texts and shows
-// what it answers. Its fetch began in the page's head, so that the form
-// takes typing at once, and a request made before the module is ready is
-// answered as soon as it is.
+// what it answers. The module comes at the page's end, in the same download,
+// after this script: the form takes typing before it has all come, and a
+// request made before the module is ready is answered as soon as it is.
 (() => {
   const RESULTADO = 0;
   const INFORME = 1;
@@ -24,14 +24,10 @@
     env: { emscripten_notify_memory_growth: () => {} },
     wasi_snapshot_preview1: { proc_exit: () => { throw new Error("el módulo terminó"); } },
   };
-  // Compiled as it arrives, where the server names its type; else once in.
-  const modulo = fetch("calculador.wasm", { credentials: "same-origin" })
-    .then((respuesta) => {
-      if (!respuesta.ok) {
-        throw new Error("calculador.wasm: " + respuesta.status);
-      }
-      return WebAssembly.instantiateStreaming(respuesta.clone(), importaciones)
-        .catch(() => respuesta.arrayBuffer().then((bytes) => WebAssembly.instantiate(bytes, importaciones)));
+  const modulo = new Promise((leida) => document.addEventListener("DOMContentLoaded", leida, { once: true }))
+    .then(() => {
+      const texto = atob(document.getElementById("modulo").textContent);
+      return WebAssembly.instantiate(Uint8Array.from(texto, (letra) => letra.charCodeAt(0)), importaciones);
     })
     .then(({ instance }) => {
       instance.exports._initialize();

@@ -1,15 +1,19 @@
 // Writes the page from the window's table, so that the form is in the HTML
 // before any script runs and nothing of the window is typed twice:
 //   index.html            the window as a form, its style and script inline
-//                         and named by digest in its Content-Security-Policy
+//                         and named by digest in its Content-Security-Policy,
+//                         and at its end the module, so that a slow link
+//                         brings the program in one round trip
 //   manifest.webmanifest  what an installed app is called and looks like
 //   sw.js                 the worker that keeps this version for offline use
-// OUT already holds the module and the icons, which the version's name and
-// the offline copy cover too.
-//   make_page SOURCE OUT
+// OUT already holds the icons, which the version's name and the offline
+// copy cover too.
+//   make_page SOURCE OUT MODULE
 
 #include <algorithm>
 #include <array>
+#include <cstddef>
+#include <cstdint>
 #include <fstream>
 #include <iostream>
 #include <iterator>
@@ -30,9 +34,8 @@ using form1::Kind;
 
 // What a first visit fetches and the offline copy keeps; the worker gives
 // index.html for the folder's own address.
-constexpr std::array<std::string_view, 7> kArchivos = {
-    "index.html",    "calculador.wasm", "manifest.webmanifest",  "icons/32.png",
-    "icons/192.png", "icons/512.png",   "icons/maskable-512.png"};
+constexpr std::array<std::string_view, 6> kArchivos = {
+    "index.html", "manifest.webmanifest", "icons/32.png", "icons/192.png", "icons/512.png", "icons/maskable-512.png"};
 
 std::string leer(const std::string& ruta)
 {
@@ -111,6 +114,24 @@ Titulo titulo(std::u16string_view caption)
     return {html(caption.substr(0, amp)) + "<span class=\"tecla\">" + html(caption.substr(amp + 1, 1)) + "</span>" +
                 html(caption.substr(amp + 2)),
             static_cast<char>(letra >= u'A' && letra <= u'Z' ? letra - u'A' + u'a' : letra)};
+}
+
+// Bytes as text an HTML data block can hold.
+std::string base64(std::string_view bytes)
+{
+    constexpr std::string_view cifras = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789+/";
+    std::string texto;
+    for (std::size_t i = 0; i < bytes.size(); i += 3) {
+        const std::size_t tomados = std::min<std::size_t>(3, bytes.size() - i);
+        std::uint32_t grupo = 0;
+        for (std::size_t j = 0; j < 3; ++j) {
+            grupo = (grupo << 8) | (j < tomados ? static_cast<unsigned char>(bytes[i + j]) : 0U);
+        }
+        for (std::size_t j = 0; j < 4; ++j) {
+            texto += j <= tomados ? cifras[(grupo >> (18 - 6 * j)) & 0x3F] : '=';
+        }
+    }
+    return texto;
 }
 
 std::string numero(double valor)
@@ -238,7 +259,7 @@ std::string lugares()
     return texto;
 }
 
-std::string pagina(const std::string& fuentes)
+std::string pagina(const std::string& fuentes, const std::string& modulo)
 {
     const std::string estilo =
         sinComentarios(reemplazar(leer(fuentes + "/calculador.css"), "/* @CONTROLES@ */", lugares()));
@@ -246,7 +267,7 @@ std::string pagina(const std::string& fuentes)
     const std::string titulo = html(form1::kTitle);
     const std::string csp = "default-src 'none'; script-src " + digestoCsp(guion) + " 'wasm-unsafe-eval'; style-src " +
                             digestoCsp(estilo) +
-                            "; connect-src 'self'; img-src 'self'; manifest-src 'self'; worker-src 'self'; "
+                            "; img-src 'self'; manifest-src 'self'; worker-src 'self'; "
                             "base-uri 'none'; form-action 'none'";
     return "<!DOCTYPE html>\n<html lang=\"es\">\n<head>\n<meta charset=\"utf-8\">\n"
            "<meta name=\"viewport\" content=\"width=device-width, initial-scale=1\">\n"
@@ -256,7 +277,6 @@ std::string pagina(const std::string& fuentes)
            "<title>" +
            titulo +
            "</title>\n"
-           "<link rel=\"preload\" href=\"calculador.wasm\" as=\"fetch\" type=\"application/wasm\" crossorigin>\n"
            "<link rel=\"manifest\" href=\"manifest.webmanifest\">\n"
            "<link rel=\"icon\" href=\"icons/32.png\" sizes=\"32x32\">\n"
            "<link rel=\"apple-touch-icon\" href=\"icons/192.png\">\n"
@@ -283,7 +303,10 @@ std::string pagina(const std::string& fuentes)
            html(form1::kReportButton) +
            "</button>\n</dialog>\n"
            "<script>" +
-           guion + "</script>\n</body>\n</html>\n";
+           guion +
+           "</script>\n"
+           "<script id=\"modulo\" type=\"application/octet-stream\">" +
+           base64(leer(modulo)) + "</script>\n</body>\n</html>\n";
 }
 
 std::string manifiesto()
@@ -325,13 +348,13 @@ int main(int argc, char** argv)
 {
     try {
         const std::vector<std::string> args(argv, argv + argc);
-        if (args.size() != 3) {
-            std::cerr << "uso: make_page FUENTES DESTINO\n";
+        if (args.size() != 4) {
+            std::cerr << "uso: make_page FUENTES DESTINO MODULO\n";
             return 2;
         }
         const std::string& fuentes = args[1];
         const std::string& destino = args[2];
-        escribir(destino + "/index.html", pagina(fuentes));
+        escribir(destino + "/index.html", pagina(fuentes, args[3]));
         escribir(destino + "/manifest.webmanifest", manifiesto());
         escribir(destino + "/sw.js", trabajador(fuentes, destino));
     } catch (const std::exception& error) {

@@ -2,7 +2,9 @@
 // Keeps this version's files, so that the program opens and calculates
 // with no network from the second visit on. Each version has its own copy,
 // made whole before it is used; a newer version's worker takes over once
-// its copy is whole, and the older copy is dropped.
+// its copy is whole, and the older copy is dropped. Each file is asked of
+// the server again, which sends it only if it changed since the page's own
+// visit brought it.
 const COPIA = "calculador-fechas " + self.registration.scope + " ";
 const VERSION = COPIA + "@VERSION@";
 const ARCHIVOS = [@ARCHIVOS@];
@@ -10,7 +12,7 @@ const ARCHIVOS = [@ARCHIVOS@];
 self.addEventListener("install", (event) => {
   event.waitUntil(
     caches.open(VERSION)
-      .then((copia) => copia.addAll(ARCHIVOS.map((archivo) => new Request(archivo, { cache: "reload" }))))
+      .then((copia) => copia.addAll(ARCHIVOS.map((archivo) => new Request(archivo, { cache: "no-cache" }))))
       .then(() => self.skipWaiting()));
 });
 

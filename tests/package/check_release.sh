@@ -49,7 +49,7 @@ expected=("$name.tar.gz" "calculador-fechas_${version}_amd64.deb" calculador-fec
           "$name-portable.zip" "$name.buildinfo" index.html calculador-fechas.png calculador-fechas-windows.png
           calculador-fechas.asc apt/calculador-fechas.asc apt/calculador-fechas.sources "$pool"
           apt/dists/stable/Release apt/dists/stable/main/binary-amd64/Packages
-          apt/dists/stable/main/binary-amd64/Packages.gz SHA256SUMS web/index.html web/calculador.wasm
+          apt/dists/stable/main/binary-amd64/Packages.gz SHA256SUMS web/index.html
           web/manifest.webmanifest web/sw.js web/icons/32.png web/icons/192.png web/icons/512.png
           web/icons/maskable-512.png)
 signatures=(SHA256SUMS.asc "$name.tar.gz.asc" apt/dists/stable/InRelease apt/dists/stable/Release.gpg)

@@ -37,10 +37,11 @@ def require_browser():
 class Server:
     """Serves a folder on 127.0.0.1 at a port the system picks, from a thread,
     until stopped or for LIFETIME seconds. Records the paths asked for; a
-    path in `held` is answered only once release() is called. With gzip,
-    sends what the browser accepts compressed so, as most web servers do."""
+    path in `held` is sent up to its marker, and the rest only once
+    release() is called. With gzip, sends what the browser accepts
+    compressed so, as most web servers do."""
 
-    def __init__(self, folder, port=0, held=(), gzip=False):
+    def __init__(self, folder, port=0, held=None, gzip=False):
         self.requests = []
         self.gate = threading.Event()
         server = self
@@ -53,11 +54,22 @@ class Server:
             def do_GET(self):
                 path = self.path.split("?")[0]
                 server.requests.append(path)
-                if path in held and not server.gate.wait(LIFETIME):
-                    return
                 file = self.translate_path(path)
                 if os.path.isdir(file):
                     file = os.path.join(file, "index.html")
+                if held and path in held:
+                    with open(file, "rb") as data:
+                        body = data.read()
+                    before = body.index(held[path])
+                    self.send_response(200)
+                    self.send_header("Content-Type", self.guess_type(file))
+                    self.send_header("Content-Length", str(len(body)))
+                    self.end_headers()
+                    self.wfile.write(body[:before])
+                    self.wfile.flush()
+                    if server.gate.wait(LIFETIME):
+                        self.wfile.write(body[before:])
+                    return
                 if gzip and "gzip" in self.headers.get("Accept-Encoding", "") and os.path.isfile(file):
                     with open(file, "rb") as data:
                         body = compress(data.read(), 9, mtime=0)
@@ -93,11 +105,14 @@ class Server:
         self.timer.cancel()
 
 
-def chromium(width=1280, height=800, profile=None):
+def chromium(width=1280, height=800, profile=None, wait_for_pages=True):
     """Headless Chromium with a window of that size, its own profile (kept
     where one is given, so that a second visit finds what the first left),
-    and nothing of its own sent anywhere."""
+    and nothing of its own sent anywhere. Without wait_for_pages, it is
+    driven while a page is still coming."""
     options = webdriver.ChromeOptions()
+    if not wait_for_pages:
+        options.page_load_strategy = "none"
     options.binary_location = shutil.which("chromium")
     for flag in ("--headless", "--no-sandbox", "--disable-gpu", "--disable-dev-shm-usage",
                  "--disable-background-networking", "--disable-component-update", "--disable-sync",
