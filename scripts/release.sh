@@ -26,6 +26,9 @@
 #       Authenticode-signs the .exe and the .msi once built; the .buildinfo
 #       keeps the SHA-256 of both as built, before signing
 #   CALCULADOR_DIST=folder    where to write instead of dist/
+#   CALCULADOR_BUILT=folder   another folder holding a release of the same
+#       source, whose programs are taken as its .buildinfo records them
+#       instead of being built again: to sign or publish what was built once
 set -euo pipefail
 cd "$(dirname "$0")/.."
 [[ $(id -u) == 0 ]] || { echo "$0: hace falta ser root para crear el sistema de compilación (sudo o su)" >&2; exit 2; }
@@ -60,14 +63,26 @@ tar --sort=name --format=gnu --owner=0 --group=0 --numeric-owner --mtime="@$SOUR
   --mode=u+rw,go-w,a+rX -C "$staging" -c "$name" | gzip -9n >"$dist/$name.tar.gz"
 rm -rf "$staging"
 
-echo "== Un Debian 12 mínimo recién creado, donde se compila"
-make_root bookworm
-mkdir "$root/build"
-cp "$dist/$name.tar.gz" "$root/build/"
-in_root "cd /build && tar -xzf $name.tar.gz && cd $name &&
-         SOURCE_DATE_EPOCH=$SOURCE_DATE_EPOCH bash packaging/build-release.sh /build/out"
-cp -r "$root"/build/out/* "$dist/"
-leave_root
+if [[ -n ${CALCULADOR_BUILT:-} ]]; then
+  echo "== Los programas ya compilados de esta misma fuente, en $CALCULADOR_BUILT"
+  built=$(cd "$CALCULADOR_BUILT" && pwd)
+  cmp -s "$built/$name.tar.gz" "$dist/$name.tar.gz" ||
+    { echo "$0: $built no es una versión de esta fuente: su $name.tar.gz es otro" >&2; exit 1; }
+  # Each file as its .buildinfo says it was built: none signed or changed since.
+  sums=$(sed -n '/^Checksums-Sha256:/,/^[^ ]/s/^ \([0-9a-f]*\) [0-9]* \(.*\)$/\1  \2/p' "$built/$name.buildinfo")
+  (cd "$built" && sha256sum --quiet --strict -c <<<"$sums") ||
+    { echo "$0: los programas de $built no son los que dice su $name.buildinfo" >&2; exit 1; }
+  (cd "$built" && cut -d' ' -f3- <<<"$sums" | xargs -d '\n' cp --parents -t "$dist" "$name.buildinfo")
+else
+  echo "== Un Debian 12 mínimo recién creado, donde se compila"
+  make_root bookworm
+  mkdir "$root/build"
+  cp "$dist/$name.tar.gz" "$root/build/"
+  in_root "cd /build && tar -xzf $name.tar.gz && cd $name &&
+           SOURCE_DATE_EPOCH=$SOURCE_DATE_EPOCH bash packaging/build-release.sh /build/out"
+  cp -r "$root"/build/out/* "$dist/"
+  leave_root
+fi
 
 if [[ -n ${CALCULADOR_SIGNING_PKCS12:-} ]]; then
   # After the build, so that the files signed are the ones anyone can

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # The release as a Debian user gets it. A release of the committed HEAD,
-# signed with a throwaway key, is served from 127.0.0.1 by a web server
+# made from the programs release_once.sh built in MADE and signed with a
+# throwaway key, is served from 127.0.0.1 by a web server
 # started here, at the address the release was made for. Its Windows files
 # pass under Wine (check_windows_delivery.sh). In a brand-new
 # Debian root of each suite, the download page's own lines (read from
@@ -13,14 +14,15 @@
 # (check_download_page.py); where axe-core cannot be had from the npm
 # registry, the test says so and exits 77, all else checked. Needs root, the
 # Debian mirror and the npm registry, Xvfb and xdotool.
-# usage: check_delivery.sh SOURCE_DIR [SUITE...]     (bookworm trixie unless named)
+# usage: check_delivery.sh SOURCE_DIR MADE [SUITE...]     (bookworm trixie unless named)
 set -euo pipefail
-source_dir=$(readlink -f "$1")
-shift
+source_dir=$(readlink -f "$1") made=$(readlink -f "$2")
+shift 2
 (($#)) || set -- bookworm trixie
 source "$source_dir/scripts/lib/fresh-root.sh"
 source "$source_dir/scripts/lib/source-tree.sh"
 source "$source_dir/tests/support/throwaway_keys.sh"
+source "$source_dir/tests/support/release_in.sh"
 work=$(mktemp -d /tmp/delivery-check.XXXXXX)
 server=""
 finish() {
@@ -40,12 +42,12 @@ address=http://127.0.0.1:$port/
 clone=$work/calculador-fechas
 copy_source "$source_dir" "$clone"
 dist=$work/dist
-release() {
-  (cd "$clone" && CALCULADOR_OPENPGP_KEY="$work/keys/secret.asc" CALCULADOR_OPENPGP_PASSPHRASE_FILE="$work/keys/passphrase" \
-    CALCULADOR_DOWNLOAD_URL=$address CALCULADOR_DIST=$dist timeout 900 bash scripts/release.sh) >"$work/release.log" 2>&1 ||
-    { cat "$work/release.log"; fail "scripts/release.sh failed or took over 15 minutes"; }
+release() {  # [VARIABLE=VALUE...]
+  release_in "$clone" "$work/release.log" CALCULADOR_OPENPGP_KEY="$work/keys/secret.asc" \
+    CALCULADOR_OPENPGP_PASSPHRASE_FILE="$work/keys/passphrase" CALCULADOR_DOWNLOAD_URL="$address" \
+    CALCULADOR_DIST="$dist" "$@" || fail "scripts/release.sh"
 }
-release
+release CALCULADOR_BUILT="$made/uno/calculador-fechas/dist"
 
 # dist/ as published, from this machine only, for an hour at the most.
 timeout 3600 python3 -m http.server --bind 127.0.0.1 --directory "$dist" "$port" >/dev/null 2>&1 &

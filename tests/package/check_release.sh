@@ -1,22 +1,24 @@
 #!/usr/bin/env bash
-# The release as a rebuilder and a user check it. scripts/release.sh runs
-# three times on the committed HEAD: from two clones at different paths,
-# both with a throwaway OpenPGP key, the second at least a minute later with
-# another umask, time zone and language; and a third time without that key
-# and with a throwaway Authenticode certificate. The first two must give the
-# same bytes in every file, the signatures aside (diffoscope explains any
-# difference); the third must say it is unsigned, and its Windows files must
-# be the first run's with a signature added. Then, as a user: the
-# checksums and OpenPGP signatures pass, and fail once a byte has changed;
-# the source tarball, in a brand-new Debian 13 root with no git, builds and
-# shows the window through scripts/run.sh. Needs root, the network, git,
-# gpg, openssl, Xvfb and xdotool: scripts/install-deps.sh release.
-# usage: check_release.sh SOURCE_DIR
+# The release as a rebuilder and a user check it. The release made by
+# release_once.sh (in MADE: from a clone of the committed HEAD, with a
+# throwaway OpenPGP key) is made again from another clone at another path,
+# at least a minute later, with the same key and another umask, time zone
+# and language; and made a third time from the first's programs, without
+# that key and with a throwaway Authenticode certificate. The first two must
+# give the same bytes in every file, the signatures aside (diffoscope
+# explains any difference); the third must say it is unsigned, and its
+# Windows files must be the first run's with a signature added. Then, as a
+# user: the checksums and OpenPGP signatures pass, and fail once a byte has
+# changed; the source tarball, in a brand-new Debian 13 root with no git,
+# builds and shows the window through scripts/run.sh. Needs root, the
+# network, git, gpg, openssl, Xvfb and xdotool: scripts/install-deps.sh release.
+# usage: check_release.sh SOURCE_DIR MADE
 set -euo pipefail
-source_dir=$(readlink -f "$1")
+source_dir=$(readlink -f "$1") made=$(readlink -f "$2")
 source "$source_dir/scripts/lib/fresh-root.sh"
 source "$source_dir/scripts/lib/source-tree.sh"
 source "$source_dir/tests/support/throwaway_keys.sh"
+source "$source_dir/tests/support/release_in.sh"
 work=$(mktemp -d /tmp/release-check.XXXXXX)
 finish() { leave_root; rm -rf "$work"; }
 trap finish EXIT
@@ -24,24 +26,20 @@ trap 'exit 130' INT TERM  # so that the root is left even then
 fail() { echo "release: $*" >&2; exit 1; }
 
 mkdir "$work/keys"
-throwaway_openpgp_key "$work/keys"
 throwaway_certificate "$work/keys"
-first=$work/uno/calculador-fechas second="$work/otra ruta/calculador-fechas"
-copy_source "$source_dir" "$first"
+first=$made/uno/calculador-fechas second="$work/otra ruta/calculador-fechas"
 copy_source "$source_dir" "$second"
 version=$(source_version "$first")
 name=calculador-fechas-$version
 
-release() {  # CLONE UMASK TZ LANG [VARIABLE=VALUE...]
-  (cd "$1" && umask "$2" && env TZ="$3" LANG="$4" "${@:5}" timeout 900 bash scripts/release.sh) >"$work/release.log" 2>&1 ||
-    { cat "$work/release.log"; fail "scripts/release.sh failed or took over 15 minutes in $1"; }
+release() {  # CLONE [VARIABLE=VALUE...]
+  release_in "$1" "$work/release.log" "${@:2}" || fail "scripts/release.sh"
   tail -n1 "$work/release.log"
 }
-key=(CALCULADOR_OPENPGP_KEY="$work/keys/secret.asc" CALCULADOR_OPENPGP_PASSPHRASE_FILE="$work/keys/passphrase")
-started=$SECONDS
-release "$first" 022 UTC C.UTF-8 "${key[@]}"
-sleep $((started + 60 - SECONDS > 0 ? started + 60 - SECONDS : 0))
-release "$second" 077 Pacific/Kiritimati es_ES.UTF-8 "${key[@]}"
+key=(CALCULADOR_OPENPGP_KEY="$made/keys/secret.asc" CALCULADOR_OPENPGP_PASSPHRASE_FILE="$made/keys/passphrase")
+a_minute_later=$(($(cat "$made/started") + 60))
+while (($(date +%s) < a_minute_later)); do sleep 1; done
+(umask 077 && release "$second" TZ=Pacific/Kiritimati LANG=es_ES.UTF-8 "${key[@]}")
 
 echo "== the same bytes from both runs"
 pool=apt/pool/main/calculador-fechas_${version}_amd64.deb
@@ -85,8 +83,8 @@ cd "$work"
 echo "checksums and both signatures verified; a changed byte fails each"
 
 echo "== without an OpenPGP key, with an Authenticode certificate"
-release "$second" 022 UTC C.UTF-8 CALCULADOR_DIST="$work/signed" \
-  CALCULADOR_SIGNING_PKCS12="$work/keys/owner.p12" CALCULADOR_SIGNING_PASSWORD_FILE="$work/keys/password"
+(umask 022 && release "$second" TZ=UTC LANG=C.UTF-8 CALCULADOR_DIST="$work/signed" CALCULADOR_BUILT="$first/dist" \
+  CALCULADOR_SIGNING_PKCS12="$work/keys/owner.p12" CALCULADOR_SIGNING_PASSWORD_FILE="$work/keys/password")
 grep -q '^Versión sin firmar: ' "$work/release.log" || fail "a release without a key does not say it is unsigned"
 [[ ! -e $work/signed/apt && ! -e $work/signed/SHA256SUMS.asc ]] || fail "an unsigned release has a repository or signatures"
 (cd "$work/signed" && sha256sum --quiet -c SHA256SUMS) || fail "sha256sum -c SHA256SUMS of the unsigned release"
