@@ -30,12 +30,13 @@ debian_mirror() {
 }
 
 make_root() {
-  local conf f
+  local conf f gib
   root=$(mktemp -d /tmp/fresh-"$1".XXXXXX)
-  # A root with every test's packages and builds takes some 9 GB, a release's 3.
-  if [[ ${CALCULADOR_ROOT_IN_MEMORY:-yes} == yes ]] &&
-     (($(sed -n 's/^MemAvailable: *\([0-9]*\) kB$/\1/p' /proc/meminfo) > 12 * 1024 * 1024)); then
-    mount -t tmpfs -o size=12g,mode=755 tmpfs "$root" && mounted+=("$root")
+  # A root with every test's packages and builds holds some 9 GB, a release's
+  # 3; 4 GB are left to the programs.
+  gib=$(($(sed -n 's/^MemAvailable: *\([0-9]*\) kB$/\1/p' /proc/meminfo) / 1024 / 1024))
+  if [[ ${CALCULADOR_ROOT_IN_MEMORY:-yes} == yes ]] && ((gib >= 12)); then
+    mount -t tmpfs -o size=$((gib - 4))g,mode=755 tmpfs "$root" && mounted+=("$root")
   fi
   # Only the apt settings this machine added itself (how it reaches the
   # registry); the root brings its own copy of those a package owns.
