@@ -33,8 +33,8 @@ debian_mirror() {
 make_root() {
   local conf f gib
   root=$(mktemp -d /tmp/fresh-"$1".XXXXXX)
-  # A root with every test's packages and builds holds some 9 GB, a release's
-  # 3; 4 GB are left to the programs.
+  # A root with every test's packages and builds held up to 6.8 GB, a release's
+  # 2.9; 4 GB are left to the programs.
   gib=$(($(sed -n 's/^MemAvailable: *\([0-9]*\) kB$/\1/p' /proc/meminfo) / 1024 / 1024))
   if [[ ${CALCULADOR_ROOT_IN_MEMORY:-yes} == yes ]] && ((gib >= 12)); then
     mount -t tmpfs -o size=$((gib - 4))g,mode=755 tmpfs "$root" && mounted+=("$root")
