@@ -29,7 +29,7 @@ sys.path.insert(0, HERE)
 from accessible import accessible_tree, application, shown  # noqa: E402
 from drawn_text import Screenshot, read_lines  # noqa: E402
 from end_to_end import expect_ended_by_esc, fail, stop, wait_for  # noqa: E402
-from orca import Listener, private_speech, start_orca, stop_processes_of  # noqa: E402
+from orca import Listener, private_speech, stop_processes_of  # noqa: E402
 from virtual_display import start_session_bus, start_xvfb  # noqa: E402
 from wayland_session import screenshot, start_sway, windows, wtype  # noqa: E402
 
@@ -113,7 +113,9 @@ def main():
         # is given none.
         xvfb, display = start_xvfb()
         children.append(xvfb)
-        children.append(start_orca(dict(env, DISPLAY=display), ears))
+        children.append(subprocess.Popen(["orca", "--replace", "--debug-file", ears.path],
+                                         env=dict(env, DISPLAY=display), stdout=subprocess.DEVNULL,
+                                         stderr=subprocess.DEVNULL))
         ears.expect("Screen reader on")
 
         protocol_log = os.path.join(home, "wayland.log")

@@ -3,7 +3,6 @@ private home and sent nowhere, and what it says heard from its debug log."""
 import os
 import re
 import signal
-import socket
 import subprocess
 import threading
 import time
@@ -13,13 +12,6 @@ from end_to_end import fail
 from virtual_display import start_session_bus, start_xvfb
 
 WAIT = 20  # seconds, for anything to be spoken
-# Orca's --replace ends every other Orca of the same user on the machine,
-# even one in another Debian root, as CI runs them side by side: so a test
-# with Orca takes this machine-wide lock first, an abstract socket's name,
-# seen from every root and let go when the test's process ends.
-MACHINE_LOCK = "\0calculador-fechas/orca"
-LOCK_WAIT = 90  # seconds, for another root's Orca test to end
-machine_lock = None
 SPOKEN = re.compile(r"SPEECH OUTPUT: '(.*?)'", re.DOTALL)
 
 
@@ -81,25 +73,6 @@ class Listener:
         fail(f"Orca did not fall silent within {WAIT} s")
 
 
-def start_orca(env, ears, output=subprocess.DEVNULL):
-    """Starts Orca in the session of env, speaking into ears, once no other
-    test's Orca runs on this machine; gives its process."""
-    global machine_lock  # held as long as this process lives
-    deadline = time.monotonic() + LOCK_WAIT
-    while machine_lock is None:
-        lock = socket.socket(socket.AF_UNIX)
-        try:
-            lock.bind(MACHINE_LOCK)
-            machine_lock = lock
-        except OSError:
-            lock.close()
-            if time.monotonic() > deadline:
-                fail(f"another test's Orca still ran on this machine after {LOCK_WAIT} s")
-            time.sleep(0.2)
-    return subprocess.Popen(["orca", "--replace", "--debug-file", ears.path], env=env, stdout=output,
-                            stderr=subprocess.STDOUT)
-
-
 def private_speech(home):
     """speech-dispatcher as configured system-wide, its sound sent to ALSA's
     null device so that nothing waits for an audio server."""
@@ -140,7 +113,8 @@ def start_orca_desktop(home, children):
     ears = Listener()
     orca_output = os.path.join(home, "orca.out")
     with open(orca_output, "w", encoding="utf-8") as output:
-        children.append(start_orca(env, ears, output))
+        children.append(subprocess.Popen(["orca", "--replace", "--debug-file", ears.path], env=env, stdout=output,
+                                         stderr=subprocess.STDOUT))
     try:
         ears.expect("Screen reader on")
     except SystemExit:
