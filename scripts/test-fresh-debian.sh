@@ -5,9 +5,11 @@
 # newcomer's freshly installed machine has, so that a package missing from
 # scripts/install-deps.sh fails here instead of hiding behind this machine's.
 # Every stage of the tests must run in these roots: one that could not, for
-# want of a package, fails the run. The release and delivery tests, which
-# make Debian roots of their own and take minutes, run in the last root
-# only, to keep CI within its time.
+# want of a package, fails the run. To keep CI within its time, what does
+# not depend on the system runs in one root only: the release and delivery
+# tests, which make Debian roots of their own, in the last; the static
+# checks and the fuzzing, which read the source, in the first, whose tools
+# are the newest.
 #   scripts/test-fresh-debian.sh [SUITE...]     as root; e.g. trixie bookworm
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -30,9 +32,11 @@ for suite in "$@"; do
     source_files . | xargs -0 cp --parents -t "$root/root/project"
   fi
   log=$(mktemp)
-  release_tests=no
+  release_tests=no source_checks=no
   [[ $suite == "${*: -1}" ]] && release_tests=yes
-  in_root "cd /root/project && CALCULADOR_RELEASE_TESTS=$release_tests bash scripts/test.sh" 2>&1 | tee "$log"
+  [[ $suite == "$1" ]] && source_checks=yes
+  in_root "cd /root/project && CALCULADOR_RELEASE_TESTS=$release_tests CALCULADOR_SOURCE_CHECKS=$source_checks \
+           bash scripts/test.sh" 2>&1 | tee "$log"
   passed=$(sed -n 's/^tests: \([0-9]*\) passed, 0 failed$/\1/p' "$log" | tail -n1)
   skipped=$(grep '^etapa sin correr:\|^prueba sin correr:' "$log" || true)
   rm -f "$log"
