@@ -49,7 +49,7 @@ test_in_root() {  # SUITE NUMBER
   ((number == 1)) && source_checks=yes
   log=$work/test-$number.log
   in_root "cd /root/project && CALCULADOR_RELEASE_TESTS=$release_tests CALCULADOR_SOURCE_CHECKS=$source_checks \
-           bash scripts/test.sh" 2>&1 | tee "$log"
+           bash scripts/test.sh" 2>&1 | tee "$log" || { echo "==== Debian $suite: las pruebas fallaron" >&2; exit 1; }
   passed=$(sed -n 's/^tests: \([0-9]*\) passed, 0 failed$/\1/p' "$log" | tail -n1)
   skipped=$(grep '^etapa sin correr:\|^prueba sin correr:' "$log" || true)
   [[ -z $skipped ]] || { echo "==== Debian $suite: aquí han de correr todas las etapas, pero: $skipped" >&2; exit 1; }
