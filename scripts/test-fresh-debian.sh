@@ -27,6 +27,7 @@ test_in_root() {  # SUITE NUMBER
   local suite=$1 number=$2 start=$SECONDS status=0 release_tests=no source_checks=no log passed skipped
   trap leave_root EXIT
   trap 'exit 130' INT TERM  # so that the root is left even then
+  ((number == 1)) || CALCULADOR_ROOT_IN_MEMORY=no
   make_root "$suite" >"$work/install-$number.log" 2>&1 || status=$?
   if ((status == 0)); then
     if git rev-parse --git-dir >/dev/null 2>&1; then
@@ -74,11 +75,7 @@ trap 'exit 130' INT TERM
 number=0
 for suite in "$@"; do
   number=$((number + 1))
-  if ((number == 1)); then
-    test_in_root "$suite" "$number" &
-  else
-    CALCULADOR_ROOT_IN_MEMORY=no test_in_root "$suite" "$number" &
-  fi
+  test_in_root "$suite" "$number" &
   pids+=($!)
 done
 total=0
