@@ -10,9 +10,13 @@
 # The packages a root downloads are kept for the next root of its suite,
 # which then finds them in its own apt's cache instead of downloading them
 # again, as do the roots made inside it; it still installs only what it asks
-# for. A root lives in memory where there is room for it
-# (CALCULADOR_ROOT_IN_MEMORY=no keeps it on disk): dpkg makes one there in
-# two thirds of the time.
+# for. The minimal root itself is kept too, as a tar file named for what
+# alone decides it: the suite's index at the mirror, the apt settings it
+# is made with and mmdebstrap's version. While those are unchanged, the
+# next root is unpacked from it in a second, the very root mmdebstrap would
+# make again in half a minute. A root lives in memory where there is room
+# for it (CALCULADOR_ROOT_IN_MEMORY=no keeps it on disk): dpkg makes one
+# there in two thirds of the time.
 
 source "$(dirname "${BASH_SOURCE[0]}")/virtual-display.sh"
 root="" root_suite="" mounted=()
@@ -30,8 +34,19 @@ debian_mirror() {
     grep -m1 '/debian/\{0,1\}$'
 }
 
+# What decides a minimal root of SUITE made with the apt settings in CONF:
+# a short hash, or nothing where the mirror cannot be asked.
+minbase_key() {  # SUITE CONF
+  local index
+  index=$(mktemp)
+  /usr/lib/apt/apt-helper download-file "$(debian_mirror)/dists/$1/InRelease" "$index" >/dev/null 2>&1 ||
+    { rm -f "$index"; return 1; }
+  { cat "$index" "$2"/* 2>/dev/null; mmdebstrap --version; } | sha256sum | cut -c1-16
+  rm -f "$index"
+}
+
 make_root() {
-  local conf f gib
+  local conf f gib key made
   root=$(mktemp -d /tmp/fresh-"$1".XXXXXX)
   # A root with every test's packages and builds held up to 6.8 GB, a release's
   # 2.9; 4 GB are left to the programs.
@@ -45,9 +60,25 @@ make_root() {
   for f in /etc/apt/apt.conf.d/*; do
     [[ -f $f ]] && ! dpkg -S "$f" >/dev/null 2>&1 && cp -a "$f" "$conf/"
   done
-  mmdebstrap --quiet --variant=minbase --arch=amd64 \
-    --setup-hook="mkdir -p \"\$1/etc/apt/apt.conf.d\" && cp -a $conf/. \"\$1/etc/apt/apt.conf.d/\"" \
-    "$1" "$root" "deb $(debian_mirror) $1 main"
+  mkdir -p "$package_cache/$1"
+  made=""
+  if key=$(minbase_key "$1" "$conf"); then made=$package_cache/$1/minbase-$key.tar; fi
+  if [[ -n $made && -f $made ]]; then
+    tar -x --xattrs --xattrs-include='*' --numeric-owner -p -f "$made" -C "$root"
+    touch "$made"
+  else
+    mmdebstrap --quiet --variant=minbase --arch=amd64 \
+      --setup-hook="mkdir -p \"\$1/etc/apt/apt.conf.d\" && cp -a $conf/. \"\$1/etc/apt/apt.conf.d/\"" \
+      "$1" "$root" "deb $(debian_mirror) $1 main"
+    if [[ -n $made ]]; then
+      # Another mmdebstrap's root of the suite may be in use (one inside a
+      # root runs its own); one unused for a day is not.
+      find "$package_cache/$1" -maxdepth 1 \( -name 'minbase-*.tar' -o -name '.minbase.*' \) -mmin +1440 -delete
+      # Written whole before it takes its name, for roots made meanwhile.
+      f=$(mktemp "$package_cache/$1/.minbase.XXXXXX")
+      tar -c --xattrs --xattrs-include='*' --numeric-owner -f "$f" -C "$root" . && mv "$f" "$made"
+    fi
+  fi
   rm -rf "$conf"
   # And the certificates this machine trusts of its own, for what reaches
   # a registry over TLS; ca-certificates takes them in when it is installed.
@@ -58,7 +89,6 @@ make_root() {
   fi
   printf '127.0.0.1 localhost\n::1 localhost ip6-localhost ip6-loopback\n' >"$root/etc/hosts"
   root_suite=$1
-  mkdir -p "$package_cache/$1"
   cp -l -n "$package_cache/$1"/*.deb "$root/var/cache/apt/archives/" 2>/dev/null ||
     cp -n "$package_cache/$1"/*.deb "$root/var/cache/apt/archives/" 2>/dev/null || true
   for f in proc sys dev dev/pts; do mount --bind "/$f" "$root/$f" && mounted+=("$root/$f"); done
