@@ -72,10 +72,12 @@
     return String.fromCharCode(...new Uint16Array(exports.memory.buffer, exports.salida(), exports.largoDeSalida()));
   }
 
-  // Screen readers hear a live region when its text changes, and Orca
-  // takes the same text written twice running for one message: the same
-  // result again is first replaced by a blank (a no-break space, which
-  // keeps the line's height), and written once they have seen that.
+  // Screen readers hear a live region when text is put into it, and the
+  // same text written over itself is no change: the same result again is
+  // first taken out, and written once they have seen that. Taken out, not
+  // replaced by a blank: Orca passes over an insertion that comes within a
+  // tenth of a second of another from the same browser, as the blank's and
+  // the result's can on a busy machine. The line keeps its height in CSS.
   let escritura = 0;
   function mostrarSalida(texto) {
     const esta = ++escritura;
@@ -83,7 +85,7 @@
       salida.textContent = texto;
       return;
     }
-    salida.textContent = "\u00a0";
+    salida.textContent = "";
     setTimeout(() => {
       if (esta === escritura) {
         salida.textContent = texto;
