@@ -14,6 +14,7 @@ import sys
 import tempfile
 
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "support"))
+from accessible import Atspi, accessible_tree, application  # noqa: E402
 from end_to_end import fail, stop, wait_for  # noqa: E402
 from orca import WAIT, hear_a_request, start_orca_desktop, stop_processes_of  # noqa: E402
 from web_page import Server, page_folder, require_browser  # noqa: E402
@@ -21,6 +22,14 @@ from web_page import Server, page_folder, require_browser  # noqa: E402
 
 def xdotool(*args):
     return subprocess.run(["xdotool", *args], check=True, capture_output=True, text=True, timeout=WAIT).stdout
+
+
+def page_loaded(pid):
+    """Whether Chromium's document of the page is in the accessibility tree and done loading."""
+    browser = application(pid)
+    return browser is not None and any(
+        node.get_role() == Atspi.Role.DOCUMENT_WEB and node.get_name() == "Calculador de fechas"
+        and not node.get_state_set().contains(Atspi.StateType.BUSY) for node in accessible_tree(browser))
 
 
 def main():
@@ -39,17 +48,24 @@ def main():
         # Opened straight on the page, as from a link or the installed app:
         # Orca 48 keeps hearing the first document of a window that navigates
         # away from it, and would take the page's live region for another tab's.
-        children.append(subprocess.Popen(
+        os.environ["DBUS_SESSION_BUS_ADDRESS"] = env["DBUS_SESSION_BUS_ADDRESS"]
+        browser = subprocess.Popen(
             ["chromium", "--no-sandbox", "--disable-gpu", "--disable-dev-shm-usage",
              "--disable-background-networking", "--disable-component-update", "--disable-sync", "--no-first-run",
              "--disable-quic", "--force-renderer-accessibility", "--window-size=800,600", "--window-position=0,0",
              f"--user-data-dir={os.path.join(home, 'chromium')}", server.address],
-            env=env, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL))
+            env=env, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        children.append(browser)
         window = wait_for("Chromium's window showing the page", lambda: subprocess.run(
             ["xdotool", "search", "--onlyvisible", "--name", "Calculador de fechas"],
             capture_output=True, text=True, timeout=WAIT).stdout.split(), 60)[0]
+        # A user comes to the page once it has loaded, and listens before
+        # typing: Orca, behind on a busy machine, would otherwise still be
+        # taking in the load when the first keys come, and miss their focus.
+        wait_for("the page loaded, in Chromium's accessibility tree", lambda: page_loaded(browser.pid), 60)
         xdotool("windowfocus", "--sync", window)
         ears.expect("Ingrese el d\u00eca")
+        ears.hear_out()
 
         def keys(*strokes):
             xdotool("key", "--delay", "80", *strokes)
