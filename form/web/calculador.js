@@ -74,10 +74,12 @@
 
   // Screen readers hear a live region when text is put into it, and the
   // same text written over itself is no change: the same result again is
-  // first taken out, and written once they have seen that. Taken out, not
-  // replaced by a blank: Orca passes over an insertion that comes within a
-  // tenth of a second of another from the same browser, as the blank's and
-  // the result's can on a busy machine. The line keeps its height in CSS.
+  // first replaced by a blank, and written once they have seen that. A
+  // blank (a no-break space), not nothing: Orca 43 takes an insertion of
+  // the text it last heard inserted there for the same message. Half a
+  // second later: Orca 48 passes over an insertion within a tenth of a
+  // second of another from the same browser, and on a busy machine the
+  // browser sends the two closer together than the page wrote them.
   let escritura = 0;
   function mostrarSalida(texto) {
     const esta = ++escritura;
@@ -85,12 +87,12 @@
       salida.textContent = texto;
       return;
     }
-    salida.textContent = "";
+    salida.textContent = "\u00a0";
     setTimeout(() => {
       if (esta === escritura) {
         salida.textContent = texto;
       }
-    }, 150);
+    }, 500);
   }
 
   // The report of a run-time error, modal as the window's message box.
