@@ -59,15 +59,16 @@ def main():
         window = wait_for("Chromium's window showing the page", lambda: subprocess.run(
             ["xdotool", "search", "--onlyvisible", "--name", "Calculador de fechas"],
             capture_output=True, text=True, timeout=WAIT).stdout.split(), 60)[0]
-        # A user comes to the page once it has loaded, and listens before
-        # typing: Orca, behind on a busy machine, would otherwise still be
-        # taking in the load when the first keys come, and miss their focus.
+        # A user comes to the page once it has loaded, and lets Orca finish
+        # before each key: Orca, behind on a busy machine, would otherwise
+        # still be taking in the load or the last box when the keys come,
+        # and take the next box's focus for one it already knew.
         wait_for("the page loaded, in Chromium's accessibility tree", lambda: page_loaded(browser.pid), 60)
         xdotool("windowfocus", "--sync", window)
         ears.expect("Ingrese el d\u00eca")
-        ears.hear_out()
 
         def keys(*strokes):
+            ears.hear_out()
             xdotool("key", "--delay", "80", *strokes)
 
         hear_a_request(keys, ears)
@@ -79,8 +80,7 @@ def main():
         heard = ears.expect("Error de ejecuci\u00f3n 6", "Desbordamiento", "Aceptar")
         print(f"Orca said for the report: {heard!r}")
         # Orca 48 moves into the report in browse mode: Esc before it is done
-        # leaves its caret there, and the focus with it.
-        ears.hear_out()
+        # would leave its caret there, and the focus with it.
         keys("Escape")
         ears.expect("Ingrese el mes")
         print("1 passed, 0 failed")
